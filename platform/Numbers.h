@@ -1,0 +1,58 @@
+// Conversions and arithmetic as the runtime does them: halves to even,
+// range checks raising error 6 "Overflow", text that is not a number
+// raising 13 "Type mismatch".
+#pragma once
+#include <QString>
+#include <cstdint>
+
+namespace plat {
+
+class Variant;
+struct Decimal;
+
+int16_t CInt(double v);
+int16_t CInt(const Variant& v);
+int32_t CLng(double v);
+int32_t CLng(const Variant& v);
+uint8_t CByte(double v);
+double CDbl(const Variant& v);
+Decimal CDec(const Variant& v);
+QString CStr(const Variant& v);
+bool CBool(const Variant& v);
+
+// The leading number of a text ("" and non-numbers give 0; "&H" prefixes).
+double Val(const QString& s);
+// The largest whole number not above v.
+double Int(double v);
+// The whole part (toward zero).
+double Fix(double v);
+
+// Integer division `\`: both operands rounded to whole numbers (halves to
+// even) first, then the quotient truncated toward zero. Division by zero
+// raises 11; a result outside 32 bits raises 6.
+int32_t IntDiv(double a, double b);
+int16_t IntDiv16(double a, double b);
+int32_t Mod(double a, double b);
+
+// Checked 16- and 32-bit arithmetic (error 6 on overflow).
+int16_t add16(int32_t a, int32_t b);
+int16_t sub16(int32_t a, int32_t b);
+int16_t mul16(int32_t a, int32_t b);
+int32_t add32(int64_t a, int64_t b);
+int32_t sub32(int64_t a, int64_t b);
+int32_t mul32(int64_t a, int64_t b);
+// Range checks of a wide value (error 6).
+int16_t checked16(int64_t v);
+int32_t checked32(int64_t v);
+
+// Text of a number as the runtime writes it: up to 15 significant digits,
+// no trailing zeros, "E+nn" forms for very large or small values.
+QString numberText(double v);
+QString singleText(float v); // 7 significant digits
+// Format(v, "#,##"): thousands separators, 0 gives "".
+QString formatThousands(double v);
+// Hex in upper case, two's complement of the value's width (16 or 32 bits).
+QString Hex(int32_t v);
+QString Hex16(int16_t v);
+
+} // namespace plat

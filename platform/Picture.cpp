@@ -1,0 +1,122 @@
+#include "Picture.h"
+
+#include "Error.h"
+#include "Units.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QHash>
+#include <QImageReader>
+#include <atomic>
+
+namespace plat {
+
+namespace {
+int64_t nextHandle()
+{
+    static std::atomic<int64_t> counter{0x1000};
+    return counter.fetch_add(4) + 4;
+}
+} // namespace
+
+Picture::Picture() = default;
+
+Picture::Picture(QImage image, Type type) : image_(std::move(image)), type_(type)
+{
+    if (image_.isNull()) {
+        type_ = None;
+    } else {
+        handle_ = nextHandle();
+    }
+}
+
+PicturePtr Picture::empty() { return std::make_shared<Picture>(); }
+
+PicturePtr Picture::fromImage(const QImage& image, Type type) { return std::make_shared<Picture>(image, type); }
+
+PicturePtr Picture::load(const QString& path)
+{
+    QFileInfo fi(path);
+    if (!fi.exists())
+        raise(err::FileNotFound);
+    QImageReader reader(path);
+    QImage img = reader.read();
+    if (img.isNull())
+        raise(481, {}, QStringLiteral("Invalid picture"));
+    Type t = Bitmap;
+    const QByteArray fmt = reader.format().toLower();
+    if (fmt == "ico")
+        t = Icon;
+    else if (fmt == "cur")
+        t = Cursor;
+    return std::make_shared<Picture>(img, t);
+}
+
+int32_t Picture::Width() const { return isEmpty() ? 0 : pixelsToHimetricWhole(image_.width()); }
+int32_t Picture::Height() const { return isEmpty() ? 0 : pixelsToHimetricWhole(image_.height()); }
+
+PicturePtr Picture::copy() const
+{
+    if (isEmpty())
+        return empty();
+    auto p = std::make_shared<Picture>(image_.copy(), type_);
+    p->hotSpot_ = hotSpot_;
+    return p;
+}
+
+bool samePicture(const PicturePtr& a, const PicturePtr& b)
+{
+    if (!a || !b)
+        return !a && !b;
+    return a->Handle() == b->Handle();
+}
+
+namespace {
+// Upper-case resource name -> resource path, built once from ":/res".
+const QHash<QString, QString>& resourceIndex()
+{
+    static const QHash<QString, QString> index = [] {
+        QHash<QString, QString> h;
+        QDirIterator it(QStringLiteral(":/res"), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            h.insert(QFileInfo(path).completeBaseName().toUpper(), path);
+        }
+        return h;
+    }();
+    return index;
+}
+} // namespace
+
+bool hasResPicture(const QString& name) { return resourceIndex().contains(name.toUpper()); }
+
+PicturePtr loadResPicture(const QString& name)
+{
+    const auto& idx = resourceIndex();
+    auto it = idx.find(name.toUpper());
+    if (it == idx.end())
+        raise(err::ResourceNotFound, {},
+              QStringLiteral("Resource with identifier '%1' not found").arg(name));
+    QImageReader reader(it.value());
+    QImage img = reader.read();
+    if (img.isNull())
+        raise(481, {}, QStringLiteral("Invalid picture"));
+    Picture::Type t = Picture::Bitmap;
+    const QByteArray fmt = reader.format().toLower();
+    if (fmt == "ico")
+        t = Picture::Icon;
+    else if (fmt == "cur")
+        t = Picture::Cursor;
+    auto p = std::make_shared<Picture>(img, t);
+    // A cursor's hot spot travels in the PNG text "HotSpot" = "x,y".
+    const QString hs = img.text(QStringLiteral("HotSpot"));
+    if (!hs.isEmpty()) {
+        const auto parts = hs.split(',');
+        if (parts.size() == 2)
+            p->setHotSpot(QPoint(parts[0].toInt(), parts[1].toInt()));
+    }
+    return p;
+}
+
+} // namespace plat
