@@ -36,7 +36,11 @@ struct Decimal {
     uint8_t scale = 0;
     unsigned __int128 mantissa = 0; // only the low 96 bits are used
     double toDouble() const;
-    static Decimal fromDouble(double v); // raises 6 when out of range
+    static Decimal fromDouble(double v); // 15 significant digits; raises 6 when out of range
+    static Decimal fromInteger(int64_t v);
+    // Exact text: digits with the point at `scale`, trailing zeros dropped.
+    QString toString() const;
+    // Field-wise equality (1.5 and 1.50 differ here; sameValue compares by value).
     bool operator==(const Decimal&) const = default;
 };
 
@@ -51,6 +55,8 @@ public:
     Variant(int16_t v);
     Variant(int32_t v);
     Variant(int64_t v);
+    // A 32-bit pattern such as an OLE colour (&H8000000F) stored as a Long.
+    Variant(uint32_t v);
     Variant(float v);
     Variant(double v);
     Variant(const Decimal& v);
@@ -95,6 +101,7 @@ public:
     float toSingle() const;
     double toDouble() const;
     int64_t toCurrencyScaled() const;
+    Decimal toDecimal() const;
     QString toString() const; // Empty -> "", Boolean "True"/"False"; numbers as the runtime writes them
     ObjectPtr toObject() const; // raises 424 "Object required" when not an object
     template <class T>

@@ -1,0 +1,98 @@
+#include "Paths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace plat {
+
+namespace {
+
+QString& titleOverride()
+{
+    static QString title;
+    return title;
+}
+
+QString executablePath() { return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath(); }
+
+QString withoutTrailingSlash(QString p)
+{
+    while (p.size() > 1 && p.endsWith(u'/'))
+        p.chop(1);
+    return p;
+}
+
+// A folder named by an environment variable (a Linux path) or, without it,
+// `fallback`; Windows-style. A variable set to "" means the folder cannot be
+// given.
+QString folderFromEnvironment(const char* variable, const QString& fallback)
+{
+    if (!qEnvironmentVariableIsSet(variable))
+        return fromSystemPath(withoutTrailingSlash(fallback));
+    const QString value = qEnvironmentVariable(variable);
+    if (value.isEmpty())
+        return QString();
+    return fromSystemPath(withoutTrailingSlash(value));
+}
+
+QString executableFolder() { return QFileInfo(executablePath()).absolutePath(); }
+
+} // namespace
+
+QString toSystemPath(const QString& windowsPath)
+{
+    QString p = windowsPath;
+    p.replace(u'\\', u'/');
+    // A drive letter names the root.
+    if (p.size() >= 2 && p[1] == u':' && p[0].isLetter()) {
+        p = p.mid(2);
+        if (!p.startsWith(u'/'))
+            p.prepend(u'/');
+    }
+    if (p.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive) && !QFileInfo::exists(p)) {
+        const QString bare = p.left(p.size() - 4);
+        if (!bare.isEmpty() && !bare.endsWith(u'/') && QFileInfo::exists(bare))
+            return bare;
+    }
+    return p;
+}
+
+QString fromSystemPath(const QString& systemPath)
+{
+    QString p = systemPath;
+    const bool absolute = p.startsWith(u'/');
+    p.replace(u'/', u'\\');
+    return absolute ? QStringLiteral("C:") + p : p;
+}
+
+QString appPath() { return fromSystemPath(withoutTrailingSlash(executableFolder())); }
+
+QString appTitle()
+{
+    if (!titleOverride().isEmpty())
+        return titleOverride();
+    return QFileInfo(executablePath()).completeBaseName();
+}
+
+void setAppTitle(const QString& title) { titleOverride() = title; }
+
+QString windowsDirectory()
+{
+    return folderFromEnvironment("ZG_WINDOWS_DIR", executableFolder() + QStringLiteral("/windows"));
+}
+
+QString systemDirectory()
+{
+    return folderFromEnvironment("ZG_SYSTEM_DIR", executableFolder() + QStringLiteral("/windows/system32"));
+}
+
+QString tempDirectory()
+{
+    // Qt gives "" when TMPDIR names a folder that does not exist.
+    const QString temp = QDir::tempPath();
+    return fromSystemPath(withoutTrailingSlash(temp.isEmpty() ? QStringLiteral("/tmp") : temp));
+}
+
+QString systemDirectoryPath() { return systemDirectory(); }
+
+} // namespace plat
