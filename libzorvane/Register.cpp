@@ -1,0 +1,30 @@
+#include "Register.h"
+
+#include "DataImpl.h"
+#include "FilesAndFoldersImpl.h"
+#include "FormFunctionsImpl.h"
+#include "Library.h"
+#include "MiscellaneousImpl.h"
+#include "MultimediaImpl.h"
+#include "NumbersImpl.h"
+#include "StringsImpl.h"
+#include "SystemImpl.h"
+
+namespace zg {
+
+void registerGhostCanvas();
+
+void registerLibrary()
+{
+    registerClass<ZorvaneSystem, SystemImpl>();
+    registerClass<ZorvaneNumbers, NumbersImpl>();
+    registerClass<ZorvaneStrings, StringsImpl>();
+    registerClass<ZorvaneMiscellaneous, MiscellaneousImpl>();
+    registerClass<ZorvaneData, DataImpl>();
+    registerClass<ZorvaneMultimedia, MultimediaImpl>();
+    registerClass<ZorvaneFilesAndFolders, FilesAndFoldersImpl>();
+    registerClass<ZorvaneFormFunctions, FormFunctionsImpl>();
+    registerGhostCanvas();
+}
+
+} // namespace zg
