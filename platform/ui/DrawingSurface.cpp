@@ -1,0 +1,130 @@
+#include "DrawingSurface.h"
+
+#include <QPainter>
+#include <cstdlib>
+
+namespace plat {
+
+DrawingSurface::DrawingSurface() : image_(1, 1, QImage::Format_ARGB32_Premultiplied)
+{
+    cls();
+}
+
+void DrawingSurface::fillClear(const QRect& r)
+{
+    QPainter p(&image_);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(r, transparent_ ? QColor(Qt::transparent) : toQColor(backColor_));
+    if (picture_ && !picture_->isEmpty()) {
+        p.setClipRect(r);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p.drawImage(0, 0, picture_->image());
+    }
+}
+
+void DrawingSurface::resize(QSize pixels)
+{
+    pixels = pixels.expandedTo(QSize(1, 1));
+    if (pixels == image_.size())
+        return;
+    QImage old = image_;
+    // Assign into the same QImage object: a device context keeps its address.
+    image_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    fillClear(image_.rect());
+    QPainter p(&image_);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(0, 0, old);
+}
+
+void DrawingSurface::setBackColor(Colour c)
+{
+    backColor_ = c;
+    cls();
+}
+
+void DrawingSurface::setTransparent(bool t)
+{
+    if (t == transparent_)
+        return;
+    transparent_ = t;
+    cls();
+}
+
+void DrawingSurface::setPicture(const PicturePtr& p)
+{
+    picture_ = p;
+    cls();
+}
+
+void DrawingSurface::cls() { fillClear(image_.rect()); }
+
+void DrawingSurface::pset(int x, int y, Colour c)
+{
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
+        return;
+    image_.setPixel(x, y, toQRgb(translateColour(c)) | 0xFF000000u);
+}
+
+Colour DrawingSurface::point(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
+        return Colour(0xFFFFFFFFu);
+    return fromQRgb(image_.pixel(x, y));
+}
+
+void DrawingSurface::line(int x1, int y1, int x2, int y2, Colour c)
+{
+    // Bresenham from the first point towards the second, leaving the end
+    // point out.
+    const int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
+    const int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
+    int err = dx + dy;
+    int x = x1, y = y1;
+    while (!(x == x2 && y == y2)) {
+        pset(x, y, c);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
+void DrawingSurface::box(int x1, int y1, int x2, int y2, Colour c, bool filled)
+{
+    const int l = std::min(x1, x2), r = std::max(x1, x2), t = std::min(y1, y2), b = std::max(y1, y2);
+    if (filled) {
+        QPainter p(&image_);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.fillRect(QRect(QPoint(l, t), QPoint(r, b)), toQColor(translateColour(c)));
+        return;
+    }
+    for (int x = l; x <= r; ++x) {
+        pset(x, t, c);
+        pset(x, b, c);
+    }
+    for (int y = t; y <= b; ++y) {
+        pset(l, y, c);
+        pset(r, y, c);
+    }
+}
+
+void DrawingSurface::paintPicture(const PicturePtr& pic, const QRect& dest, const QRect& source)
+{
+    if (!pic || pic->isEmpty() || dest.width() <= 0 || dest.height() <= 0)
+        return;
+    QRect src = source.isEmpty() ? pic->image().rect() : source;
+    QImage part = pic->image().copy(src);
+    if (part.size() != dest.size())
+        part = part.scaled(dest.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QPainter p(&image_);
+    p.setCompositionMode(part.hasAlphaChannel() ? QPainter::CompositionMode_SourceOver
+                                                : QPainter::CompositionMode_Source);
+    p.drawImage(dest.topLeft(), part);
+}
+
+} // namespace plat

@@ -1,0 +1,153 @@
+#include "TextControl.h"
+
+#include <QPalette>
+
+namespace plat {
+
+namespace {
+bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
+} // namespace
+
+TextControl::TextControl() : font_(Font::make()) {}
+
+void TextControl::sited()
+{
+    // Until the design gives a font of its own, the control takes a copy of
+    // its container's.
+    if (!fontGiven_)
+        if (auto* c = containerInterface(); c && c->containerFont())
+            font_ = c->containerFont()->clone();
+    appearanceChanged();
+}
+
+void TextControl::appearanceChanged()
+{
+    if (!widget_)
+        return;
+    widget_->setFont(font_->qfont());
+    QPalette pal = widget_->palette();
+    pal.setColor(QPalette::WindowText, toQColor(foreColor_));
+    pal.setColor(QPalette::Text, toQColor(foreColor_));
+    pal.setColor(QPalette::ButtonText, toQColor(foreColor_));
+    pal.setColor(QPalette::Window, toQColor(backColor_));
+    pal.setColor(QPalette::Button, toQColor(backColor_));
+    widget_->setPalette(pal);
+    widget_->update();
+}
+
+void TextControl::Refresh()
+{
+    appearanceChanged();
+    Control::Refresh();
+}
+
+void TextControl::setBackColor(Colour c)
+{
+    backColor_ = c;
+    appearanceChanged();
+}
+
+void TextControl::setForeColor(Colour c)
+{
+    foreColor_ = c;
+    appearanceChanged();
+}
+
+void TextControl::setFont(const FontPtr& f)
+{
+    if (!f)
+        raise(err::ObjectRequired);
+    font_ = f;
+    fontGiven_ = true;
+    appearanceChanged();
+}
+
+void TextControl::setFontName(const QString& v)
+{
+    font_->setName(v);
+    appearanceChanged();
+}
+
+void TextControl::setFontSize(double v)
+{
+    if (v <= 0 || v > 2160)
+        raise(err::InvalidProperty);
+    font_->setSize(v);
+    appearanceChanged();
+}
+
+void TextControl::setFontBold(bool v)
+{
+    font_->setBold(v);
+    appearanceChanged();
+}
+
+void TextControl::setFontItalic(bool v)
+{
+    font_->setItalic(v);
+    appearanceChanged();
+}
+
+void TextControl::setFontUnderline(bool v)
+{
+    font_->setUnderline(v);
+    appearanceChanged();
+}
+
+void TextControl::setFontStrikethru(bool v)
+{
+    font_->setStrikethrough(v);
+    appearanceChanged();
+}
+
+Variant TextControl::getProperty(const QString& name) const
+{
+    if (is(name, "BackColor"))
+        return Variant(int32_t(backColor_));
+    if (is(name, "ForeColor"))
+        return Variant(int32_t(foreColor_));
+    if (is(name, "Font"))
+        return Variant(font_);
+    if (is(name, "FontName"))
+        return Variant(FontName());
+    if (is(name, "FontSize"))
+        return Variant(float(FontSize()));
+    if (is(name, "FontBold"))
+        return Variant(FontBold());
+    if (is(name, "FontItalic"))
+        return Variant(FontItalic());
+    if (is(name, "FontUnderline"))
+        return Variant(FontUnderline());
+    if (is(name, "FontStrikethru"))
+        return Variant(FontStrikethru());
+    return Control::getProperty(name);
+}
+
+void TextControl::setProperty(const QString& name, const Variant& value)
+{
+    if (is(name, "BackColor"))
+        setBackColor(colourFromVariant(value));
+    else if (is(name, "ForeColor"))
+        setForeColor(colourFromVariant(value));
+    else if (is(name, "Font")) {
+        auto f = value.objectAs<plat::Font>();
+        if (!f)
+            raise(err::TypeMismatch);
+        setFont(f);
+    } else if (is(name, "FontName"))
+        setFontName(value.toString());
+    else if (is(name, "FontSize"))
+        setFontSize(value.toDouble());
+    else if (is(name, "FontBold"))
+        setFontBold(value.toBool());
+    else if (is(name, "FontItalic"))
+        setFontItalic(value.toBool());
+    else if (is(name, "FontUnderline"))
+        setFontUnderline(value.toBool());
+    else if (is(name, "FontStrikethru"))
+        setFontStrikethru(value.toBool());
+    else
+        Control::setProperty(name, value);
+}
+
+} // namespace plat
