@@ -1,5 +1,7 @@
 #include "GhostCanvas.h"
 
+#include <vector>
+
 #include "Error.h"
 #include "Gdi.h"
 #include "Library.h"
@@ -211,9 +213,20 @@ void GhostCanvas::FillRect(double X1, double Y1, double X2, double Y2, std::opti
     const int cl = std::max(l, 0), ct = std::max(t, 0);
     const int cr = std::min<int64_t>(r, image_.width()), cb = std::min<int64_t>(b, image_.height());
     if (Filled) {
-        for (int y = ct; y < cb; ++y)
-            for (int x = cl; x < cr; ++x)
-                plot(x, y, pen);
+        if (cl >= cr || ct >= cb)
+            return;
+        // Row by row: one scan-line fetch per row, not per pixel.
+        const uint32_t opaquePen = 0xFF000000u | (pen & 0xFFFFFFu);
+        for (int y = ct; y < cb; ++y) {
+            auto* row = reinterpret_cast<uint32_t*>(image_.scanLine(y));
+            if (drawMode_ == 13) {
+                std::fill(row + cl, row + cr, opaquePen);
+            } else {
+                for (int x = cl; x < cr; ++x)
+                    row[x] = 0xFF000000u | gdi::rop2(drawMode_, pen, row[x] & 0xFFFFFFu);
+            }
+        }
+        drawnOn_ = true;
         return;
     }
     if (int64_t(r) - l > 2 && int64_t(b) - t > 2)
@@ -265,7 +278,7 @@ bool GhostCanvas::prepareBlit(const plat::PicturePtr& pic, double x, double y, d
     return b.sw > 0 && b.sh > 0 && b.dw > 0 && b.dh > 0;
 }
 
-// Calls pixel(x, y, source pixel) for every destination pixel on the surface
+// Calls pixel(destination pixel, source pixel) for every destination pixel on the surface
 // whose nearest-neighbour source pixel lies inside the picture.
 template <class F>
 void GhostCanvas::runBlit(const Blit& b, F&& pixel)
@@ -274,15 +287,31 @@ void GhostCanvas::runBlit(const Blit& b, F&& pixel)
     const int64_t i1 = std::min<int64_t>(b.dw, int64_t(image_.width()) - b.dx);
     const int64_t j0 = std::max<int64_t>(0, -int64_t(b.dy));
     const int64_t j1 = std::min<int64_t>(b.dh, int64_t(image_.height()) - b.dy);
+    if (i0 >= i1 || j0 >= j1)
+        return;
+    // The source column of every drawn destination column, worked out once
+    // per copy rather than once per pixel (-1: outside the picture).
+    std::vector<int32_t> columns(size_t(i1 - i0));
+    for (int64_t i = i0; i < i1; ++i) {
+        const int64_t sxx = gdi::sourceIndex(i, b.dw, b.sx, b.sw);
+        columns[size_t(i - i0)] = (sxx < 0 || sxx >= b.src->width()) ? -1 : int32_t(sxx);
+    }
+    // Plain 32-bit pictures are read straight from their rows.
+    const QImage::Format fmt = b.src->format();
+    const bool direct = fmt == QImage::Format_RGB32 || fmt == QImage::Format_ARGB32;
+    const QRgb opaque = fmt == QImage::Format_RGB32 ? 0xFF000000u : 0u;
     for (int64_t j = j0; j < j1; ++j) {
         const int64_t syy = gdi::sourceIndex(j, b.dh, b.sy, b.sh);
         if (syy < 0 || syy >= b.src->height())
             continue;
+        const QRgb* row = direct ? reinterpret_cast<const QRgb*>(b.src->constScanLine(int(syy))) : nullptr;
+        auto* dest = reinterpret_cast<uint32_t*>(image_.scanLine(int(b.dy + j))) + b.dx;
         for (int64_t i = i0; i < i1; ++i) {
-            const int64_t sxx = gdi::sourceIndex(i, b.dw, b.sx, b.sw);
-            if (sxx < 0 || sxx >= b.src->width())
+            const int32_t sxx = columns[size_t(i - i0)];
+            if (sxx < 0)
                 continue;
-            pixel(int(b.dx + i), int(b.dy + j), gdi::sourcePixel(*b.src, int(sxx), int(syy)));
+            const QRgb s = direct ? (row[sxx] | opaque) : gdi::sourcePixel(*b.src, sxx, int(syy));
+            pixel(dest[i], s);
         }
     }
     drawnOn_ = true;
@@ -309,14 +338,11 @@ void GhostCanvas::PaintPicture(const plat::PicturePtr& Picture, double X, double
     if (!prepareBlit(Picture, X, Y, Width, Height, SourceX, SourceY, SourceWidth, SourceHeight, b))
         return;
     const uint32_t rop = uint32_t(RasterOp);
-    runBlit(b, [&](int x, int y, QRgb s) {
+    runBlit(b, [&](uint32_t& dest, QRgb s) {
         if (qAlpha(s) == 0)
             return;
-        const uint32_t d = gdi::rgbAt(image_, x, y);
-        if (rop == SrcCopy)
-            gdi::putRgb(image_, x, y, over(s, d));
-        else
-            gdi::putRgb(image_, x, y, gdi::rop3(rop, 0, s & 0xFFFFFFu, d));
+        const uint32_t d = dest & 0xFFFFFFu;
+        dest = 0xFF000000u | (rop == SrcCopy ? over(s, d) : gdi::rop3(rop, 0, s & 0xFFFFFFu, d));
     });
 }
 
@@ -327,10 +353,10 @@ void GhostCanvas::PaintPictureTransparent(const plat::PicturePtr& Picture, plat:
     if (!prepareBlit(Picture, X, Y, Width, Height, 0, 0, 0, 0, b))
         return;
     const uint32_t mask = rgbOf(MaskColour);
-    runBlit(b, [&](int x, int y, QRgb s) {
+    runBlit(b, [&](uint32_t& dest, QRgb s) {
         if (qAlpha(s) == 0 || (s & 0xFFFFFFu) == mask)
             return;
-        gdi::putRgb(image_, x, y, over(s, gdi::rgbAt(image_, x, y)));
+        dest = 0xFF000000u | over(s, dest & 0xFFFFFFu);
     });
 }
 
@@ -341,9 +367,9 @@ void GhostCanvas::PaintPictureEx(const plat::PicturePtr& Picture, plat::Colour K
     if (!prepareBlit(Picture, X, Y, Width, Height, 0, 0, 0, 0, b))
         return;
     const uint32_t key = rgbOf(KeyColour), colour = rgbOf(NewColour);
-    runBlit(b, [&](int x, int y, QRgb s) {
+    runBlit(b, [&](uint32_t& dest, QRgb s) {
         if (qAlpha(s) >= 128 && (s & 0xFFFFFFu) == key)
-            gdi::putRgb(image_, x, y, colour);
+            dest = 0xFF000000u | colour;
     });
 }
 
@@ -359,13 +385,13 @@ void GhostCanvas::AlphaBlendPicture(const plat::PicturePtr& Picture, std::option
     const double level = std::clamp(double(Level) / FullScale, 0.0, 1.0);
     const bool keyed = TransparentColour.has_value();
     const uint32_t key = keyed ? rgbOf(*TransparentColour) : 0;
-    runBlit(b, [&](int x, int y, QRgb s) {
+    runBlit(b, [&](uint32_t& dest, QRgb s) {
         if (keyed && (s & 0xFFFFFFu) == key)
             return;
         const double a = level * qAlpha(s) / 255.0;
-        const QRgb d = gdi::rgbAt(image_, x, y);
+        const QRgb d = dest;
         auto mix = [a](int sc, int dc) { return int(plat::roundEven(sc * a + dc * (1.0 - a))); };
-        gdi::putRgb(image_, x, y, qRgb(mix(qRed(s), qRed(d)), mix(qGreen(s), qGreen(d)), mix(qBlue(s), qBlue(d))));
+        dest = 0xFF000000u | (qRgb(mix(qRed(s), qRed(d)), mix(qGreen(s), qGreen(d)), mix(qBlue(s), qBlue(d))) & 0xFFFFFFu);
     });
 }
 
