@@ -5,6 +5,7 @@
 #include "Error.h"
 #include "Variant.h"
 
+#include <QHash>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -36,11 +37,14 @@ public:
                 raise(err::DuplicateKey);
         }
         if (before.isMissing() || before.isEmpty()) {
+            if (e.hasKey)
+                keyIndex_.insert(e.key.toCaseFolded(), entries_.size());
             entries_.push_back(std::move(e));
             return;
         }
         size_t pos = resolve(before);
         entries_.insert(entries_.begin() + pos, std::move(e));
+        reindex();
     }
     void Add(T value, const QString& key) { Add(std::move(value), Variant(key)); }
 
@@ -49,8 +53,16 @@ public:
     T& Item(const Variant& index) { return entries_[resolve(index)].value; }
     const T& at(int32_t position) const { return Item(Variant(position)); }
 
-    void Remove(const Variant& index) { entries_.erase(entries_.begin() + resolve(index)); }
-    void clear() { entries_.clear(); }
+    void Remove(const Variant& index)
+    {
+        entries_.erase(entries_.begin() + resolve(index));
+        reindex();
+    }
+    void clear()
+    {
+        entries_.clear();
+        keyIndex_.clear();
+    }
 
     bool containsKey(const QString& key) const { return indexOfKey(key) >= 0; }
     // The value under `key`, or nothing (no error).
@@ -80,12 +92,19 @@ public:
     }
 
 private:
+    // Keys are found through an index of their case-folded text.
     int indexOfKey(const QString& key) const
     {
+        auto it = keyIndex_.constFind(key.toCaseFolded());
+        return it == keyIndex_.constEnd() ? -1 : int(it.value());
+    }
+
+    void reindex()
+    {
+        keyIndex_.clear();
         for (size_t i = 0; i < entries_.size(); ++i)
-            if (entries_[i].hasKey && entries_[i].key.compare(key, Qt::CaseInsensitive) == 0)
-                return int(i);
-        return -1;
+            if (entries_[i].hasKey)
+                keyIndex_.insert(entries_[i].key.toCaseFolded(), i);
     }
 
     size_t resolve(const Variant& index) const
@@ -105,6 +124,7 @@ private:
     }
 
     std::vector<Entry> entries_;
+    QHash<QString, size_t> keyIndex_;
 };
 
 // An unkeyed list of the same shape (1-based positions, error 9 outside).
