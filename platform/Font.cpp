@@ -33,8 +33,8 @@ bool Font::sameValue(const Font& o) const
 QString Font::familyFor(const QString& name)
 {
     const QString n = name.trimmed().toLower();
-    if (n == "ms sans serif" || n == "arial" || n == "tahoma" || n == "verdana" || n == "microsoft sans serif" ||
-        n == "ms shell dlg" || n == "small fonts" || n == "liberation sans")
+    if (n == "ms sans serif" || n == "arial" || n == "small fonts" ||
+        n == "liberation sans")
         return QStringLiteral("Liberation Sans");
     if (n == "times new roman" || n == "ms serif" || n == "liberation serif")
         return QStringLiteral("Liberation Serif");
