@@ -2,6 +2,8 @@
 
 #include "InterButtonNotify.h"
 
+#include <vector>
+
 namespace button {
 
 namespace ZorvaneButtonGlobals {
@@ -36,11 +38,17 @@ void toggleOffGroupMembers(const QString& ownId, const QString& group)
 {
     if (trimSpaces(group).isEmpty())
         return;
-    // A switched-off button's handlers may add or remove buttons: walk a
-    // snapshot taken before the first notice.
-    for (const auto& other : ButtonNotifiers().snapshot())
-        if (other->ToggleGroup() == group && other->uniqueIdText() != ownId)
-            other->NotifyToggleOff();
+    // A switched-off button raises Click, and its host may create or remove
+    // buttons there: walk the identifiers as they were before the first
+    // notice and look each one up again, so a removed button is skipped.
+    std::vector<QString> ids;
+    for (const auto& entry : ButtonNotifiers())
+        ids.push_back(entry.key);
+    for (const auto& id : ids) {
+        auto other = ButtonNotifiers().find(id);
+        if (other && (*other)->ToggleGroup() == group && (*other)->uniqueIdText() != ownId)
+            (*other)->NotifyToggleOff();
+    }
 }
 
 void resetForTests()

@@ -95,7 +95,7 @@ void InternalZSButton::RedrawButton(int32_t State)
             // The window takes the shape of everything drawn that is not the
             // mask colour.
             plat::tryStatement([&] { plat::UserControl::setBackStyle(0); });
-            plat::tryStatement([&] { setMaskColor(zg::System()->MaskColorToRGB(s_.MaskColor)); });
+            plat::tryStatement([&] { plat::UserControl::setMaskColor(zg::System()->MaskColorToRGB(s_.MaskColor)); });
             plat::tryStatement([&] { finished = Canvas_->Picture(); });
             plat::tryStatement([&] { setMaskPicture(finished); });
         } else {

@@ -1,10 +1,12 @@
-// The button's life cycle and its window-rectangle test.
+// The button's creation, sizing and teardown, its window-rectangle test and
+// its registration with the forms layer.
 #include "ZSButton.h"
 
 #include <Error.h>
 #include <Gdi.h>
 #include <Library.h>
 #include <Paths.h>
+#include <Timer.h>
 #include <Window.h>
 #include <ZorvaneGhostCanvas.h>
 #include <ZorvaneSystem.h>
@@ -17,7 +19,11 @@ constexpr int32_t NoWindowHandleError = 30016;
 
 } // namespace
 
-InternalZSButton::InternalZSButton() = default;
+InternalZSButton::InternalZSButton()
+{
+    // The surface starts at the values a saved button leaves out.
+    plat::UserControl::setPaletteMode(3);
+}
 
 InternalZSButton::~InternalZSButton()
 {
@@ -35,10 +41,39 @@ void InternalZSButton::releaseDelegate()
     Delegate_.reset();
 }
 
+InterButtonNotify& InternalZSButton::notifier() const
+{
+    if (!Delegate_)
+        plat::raise(plat::err::ObjectNotSet);
+    return *Delegate_;
+}
+
 void InternalZSButton::UserControl_Initialize()
 {
-    Delegate_ = InterButtonNotify::create();
-    rt_.OwnUniqueID = Delegate_->uniqueIdText();
+    // The notifier's events reach this button only while it lives; a
+    // handler running keeps it alive until it returns.
+    const std::weak_ptr<InternalZSButton> self = std::static_pointer_cast<InternalZSButton>(shared_from_this());
+    plat::tryStatement([&] {
+        Delegate_ = InterButtonNotify::create();
+        rt_.OwnUniqueID = Delegate_->uniqueIdText();
+        Delegate_->QuitDisplayingHover = [self] {
+            if (auto b = self.lock())
+                b->Delegate_QuitDisplayingHover();
+        };
+        Delegate_->ToggledToFalse = [self] {
+            if (auto b = self.lock())
+                b->Delegate_ToggledToFalse();
+        };
+    });
+    plat::tryStatement([&] {
+        HoverTest = addConstituent<plat::Timer>(QStringLiteral("HoverTest"));
+        HoverTest->setEnabled(false);
+        HoverTest->setInterval(1);
+        HoverTest->Tick.connect([self] {
+            if (auto b = self.lock())
+                b->HoverTest_Timer();
+        });
+    });
     rt_.BackgroundPicture = plat::Picture::empty();
     rt_.BackgroundDirty = true;
 }
@@ -63,6 +98,11 @@ void InternalZSButton::UserControl_Terminate()
     plat::tryStatement([&] { setPicture(nullptr); });
     rt_.BackgroundPicture = nullptr;
     releaseDelegate();
+}
+
+void registerButtonControl()
+{
+    plat::registerUserControlType(QStringLiteral("ZSButton"), [] { return std::make_shared<InternalZSButton>(); });
 }
 
 QString InternalZSButton::GetSystemDirectoryPath()
@@ -114,4 +154,12 @@ bool InternalZSButton::mouseIsOverWindow(int64_t hwnd)
     return r.left <= X && X <= r.right && r.top <= Y && Y <= r.bottom;
 }
 
+} // namespace button
+
+namespace button {
+namespace {
+// Linked into every program that uses the control, so that its forms'
+// design data can name it before anything else has run.
+const bool buttonRegistered = (registerButtonControl(), true);
+} // namespace
 } // namespace button

@@ -193,7 +193,7 @@ TEST_F(PaintTest, PictureStyleShapesTheWindowByMaskColour)
     b->settings().ButtonImage = plat::Picture::fromImage(pic);
     b->RedrawButton(0);
     EXPECT_EQ(b->plat::UserControl::BackStyle(), 0);
-    EXPECT_EQ(b->MaskColor(), 0xC0C0C0u);
+    EXPECT_EQ(b->plat::UserControl::MaskColor(), 0xC0C0C0u);
     ASSERT_TRUE(b->MaskPicture());
     const QImage mask = b->MaskPicture()->image();
     EXPECT_EQ(mask.pixel(0, 0) & 0xFFFFFF, 0xC0C0C0u);

@@ -1,31 +1,25 @@
-// A small window of buttons in the three styles, with pictures and shadowed
-// captions, for looking at the button under a real display. Not installed.
-//   button_host [seconds]   closes itself after that many seconds when given
+// A window of buttons in the three styles, with pictures, shadowed captions,
+// toggles and a toggle group, for trying the button under a real display:
+// hover, press, click, Tab and the arrow keys. The last events the buttons
+// raised are listed at the bottom. Not installed.
+//   button_test_host [seconds]   closes itself after that many seconds when given
 #include "ZSButton.h"
 
 #include <Application.h>
 #include <DesignData.h>
 #include <Form.h>
+#include <Label.h>
 #include <Register.h>
 
 #include <QApplication>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QStringList>
 #include <QTimer>
 
 namespace {
 
-// The button as a host form drives it, with a way to paint after the
-// settings below are stored.
-class HostButton : public button::InternalZSButton {
-public:
-    void apply()
-    {
-        CalculateMaxImageSize();
-        BuildAcclimatedImage();
-        RedrawButton(GetDrawState());
-    }
-};
+using button::InternalZSButton;
 
 plat::PicturePtr gradientPicture(int w, int h, QColor from, QColor to, bool maskBorder)
 {
@@ -44,7 +38,7 @@ plat::PicturePtr gradientPicture(int w, int h, QColor from, QColor to, bool mask
     return plat::Picture::fromImage(img);
 }
 
-// An icon with the three standard greys, which the acclimated copy recolours.
+// An icon with the three standard greys, which the recoloured copy changes.
 plat::PicturePtr iconPicture()
 {
     QImage img(16, 16, QImage::Format_RGB32);
@@ -63,21 +57,25 @@ plat::DesignData hostDesign()
     d.form.name = QStringLiteral("frmButtonHost");
     d.form.caption = QStringLiteral("Buttons");
     d.form.clientWidth = 480 * 15;
-    d.form.clientHeight = 200 * 15;
+    d.form.clientHeight = 260 * 15;
     d.form.font = plat::Font::make();
     const struct {
         const char* name;
+        const char* type;
         int x, y, w, h;
     } places[] = {
-        {"cmdStandard", 16, 16, 110, 30},  {"cmdShadow", 16, 56, 110, 30},   {"cmdToggled", 16, 96, 110, 30},
-        {"cmdDisabled", 16, 136, 110, 30}, {"cmdFlat", 140, 16, 110, 30},    {"cmdFlatHover", 140, 56, 110, 30},
-        {"cmdAbove", 140, 96, 110, 70},    {"cmdPicture", 270, 16, 120, 69}, {"cmdPictureOn", 270, 96, 120, 69},
-        {"cmdMasked", 400, 16, 64, 64},
+        {"cmdStandard", "ZSButton", 16, 16, 110, 30},  {"cmdShadow", "ZSButton", 16, 56, 110, 30},
+        {"cmdToggled", "ZSButton", 16, 96, 110, 30},   {"cmdDisabled", "ZSButton", 16, 136, 110, 30},
+        {"cmdFlat", "ZSButton", 140, 16, 110, 30},     {"cmdFlatHover", "ZSButton", 140, 56, 110, 30},
+        {"cmdAbove", "ZSButton", 140, 96, 110, 70},    {"cmdPicture", "ZSButton", 270, 16, 120, 69},
+        {"cmdPictureOn", "ZSButton", 270, 96, 120, 69}, {"cmdMasked", "ZSButton", 400, 16, 64, 64},
+        {"cmdGroupA", "ZSButton", 16, 176, 110, 30},   {"cmdGroupB", "ZSButton", 140, 176, 110, 30},
+        {"lblEvents", "Label", 16, 216, 450, 40},
     };
     for (const auto& p : places) {
         plat::ControlDesign c;
         c.name = QString::fromLatin1(p.name);
-        c.type = QStringLiteral("ZSButton");
+        c.type = QString::fromLatin1(p.type);
         c.left = p.x * 15;
         c.top = p.y * 15;
         c.width = p.w * 15;
@@ -94,84 +92,119 @@ public:
 protected:
     void Form_Load() override
     {
+        lblEvents = control<plat::Label>(QStringLiteral("lblEvents"));
+        lblEvents->setCaption(QString());
         const auto icon = iconPicture();
         auto setUp = [&](const char* name, auto&& configure) {
-            auto b = control<HostButton>(QString::fromLatin1(name));
-            auto& s = b->settings();
-            configure(s, *b);
-            b->apply();
+            auto b = control<InternalZSButton>(QString::fromLatin1(name));
+            configure(*b);
+            showEvents(b);
         };
-        using S = button::InternalZSButton::Settings;
-        setUp("cmdStandard", [&](S& s, HostButton&) {
-            s.Caption = QStringLiteral("&Standard");
-            s.ButtonImage = icon;
-            s.AcclimateGrayTones = true;
+        setUp("cmdStandard", [&](InternalZSButton& b) {
+            b.setCaption(QStringLiteral("&Standard"));
+            b.setButtonImage(icon);
+            b.setAcclimateGrayTones(true);
         });
-        setUp("cmdShadow", [&](S& s, HostButton&) {
-            s.Caption = QStringLiteral("Drop shadow");
-            s.TextShadow = 1;
-            s.ColorTextShadow = 0x808080;
-            s.ButtonImage = icon;
+        setUp("cmdShadow", [&](InternalZSButton& b) {
+            b.setCaption(QStringLiteral("Drop s&hadow"));
+            b.setTextShadow(1);
+            b.setColorTextShadow(0x808080);
+            b.setButtonImage(icon);
         });
-        setUp("cmdToggled", [&](S& s, HostButton&) {
-            s.Caption = QStringLiteral("Toggle");
-            s.CaptionToggled = QStringLiteral("Toggled on");
-            s.ButtonToggles = 1;
-            s.Value = true;
-            s.TextShadow = 2;
+        setUp("cmdToggled", [&](InternalZSButton& b) {
+            b.setCaption(QStringLiteral("&Toggle"));
+            b.setCaptionToggled(QStringLiteral("Toggled on"));
+            b.setButtonToggles(1);
+            b.setValue(true);
+            b.setTextShadow(2);
         });
-        setUp("cmdDisabled", [&](S& s, HostButton& b) {
-            s.Caption = QStringLiteral("Disabled");
-            s.ButtonImage = icon;
+        setUp("cmdDisabled", [&](InternalZSButton& b) {
+            b.setCaption(QStringLiteral("Disabled"));
+            b.setButtonImage(icon);
             b.setEnabled(false);
         });
-        setUp("cmdFlat", [&](S& s, HostButton&) {
-            s.ButtonStyle = 1;
-            s.Caption = QStringLiteral("Flat");
-            s.ButtonImage = icon;
-            s.ButtonPositionImage = 1;
+        setUp("cmdFlat", [&](InternalZSButton& b) {
+            b.setButtonStyle(1);
+            b.setDrawFocusRectangle(true);
+            b.setCaption(QStringLiteral("&Flat"));
+            b.setButtonImage(icon);
+            b.setButtonPositionImage(1);
         });
-        setUp("cmdFlatHover", [&](S& s, HostButton&) {
-            s.ButtonStyle = 1;
-            s.Caption = QStringLiteral("Flat, engraved");
-            s.TextShadow = 3;
-            s.Value = true;
-            s.ButtonToggles = 1;
+        setUp("cmdFlatHover", [&](InternalZSButton& b) {
+            b.setButtonStyle(1);
+            b.setCaption(QStringLiteral("Flat, engraved"));
+            b.setTextShadow(3);
+            b.setButtonToggles(1);
+            b.setValue(true);
         });
-        setUp("cmdAbove", [&](S& s, HostButton&) {
-            s.Caption = QStringLiteral("Image above");
-            s.ButtonImage = iconPicture();
-            s.ButtonPositionImage = 2;
-            s.TextShadow = 5;
+        setUp("cmdAbove", [&](InternalZSButton& b) {
+            b.setCaption(QStringLiteral("Image above"));
+            b.setButtonImage(iconPicture());
+            b.setButtonPositionImage(2);
+            b.setTextShadow(5);
         });
-        setUp("cmdPicture", [&](S& s, HostButton& b) {
-            s.ButtonStyle = 2;
-            s.UseMaskColor = false;
-            s.Caption = QStringLiteral("Picture");
-            s.TextShadow = 1;
-            s.TextShadowDepth = 2;
-            s.ColorTextShadow = 0;
+        setUp("cmdPicture", [&](InternalZSButton& b) {
+            b.setButtonStyle(2);
+            b.setUseMaskColor(false);
+            b.setCaption(QStringLiteral("Picture"));
+            b.setTextShadow(1);
+            b.setTextShadowDepth(2);
+            b.setColorTextShadow(0);
             b.setForeColor(0xFFFFFF);
-            s.ButtonImage = gradientPicture(120, 69, QColor(20, 60, 140), QColor(150, 190, 250), false);
+            b.setButtonImage(gradientPicture(120, 69, QColor(20, 60, 140), QColor(150, 190, 250), false));
+            b.setButtonImageHover(gradientPicture(120, 69, QColor(40, 100, 200), QColor(190, 220, 255), false));
+            b.setButtonImageDown(gradientPicture(120, 69, QColor(150, 190, 250), QColor(20, 60, 140), false));
         });
-        setUp("cmdPictureOn", [&](S& s, HostButton& b) {
-            s.ButtonStyle = 2;
-            s.UseMaskColor = false;
-            s.Caption = QStringLiteral("Switched on");
-            s.ButtonToggles = 1;
-            s.Value = true;
-            s.TextShadow = 1;
-            s.ColorTextShadow = 0;
+        setUp("cmdPictureOn", [&](InternalZSButton& b) {
+            b.setButtonStyle(2);
+            b.setUseMaskColor(false);
+            b.setCaption(QStringLiteral("Switched on"));
+            b.setTextShadow(1);
+            b.setColorTextShadow(0);
             b.setForeColor(0x00FFFF);
-            s.ButtonImage = gradientPicture(120, 69, QColor(140, 40, 20), QColor(250, 200, 150), false);
-            s.ButtonImageToggled = gradientPicture(120, 69, QColor(20, 120, 40), QColor(160, 250, 170), false);
+            b.setButtonImage(gradientPicture(120, 69, QColor(140, 40, 20), QColor(250, 200, 150), false));
+            b.setButtonImageToggled(gradientPicture(120, 69, QColor(20, 120, 40), QColor(160, 250, 170), false));
+            b.setButtonToggles(1);
+            b.setValue(true);
         });
-        setUp("cmdMasked", [&](S& s, HostButton&) {
-            s.ButtonStyle = 2;
-            s.Caption = QStringLiteral("Shaped");
-            s.ButtonImage = gradientPicture(64, 64, QColor(120, 0, 120), QColor(250, 160, 250), true);
+        setUp("cmdMasked", [&](InternalZSButton& b) {
+            b.setButtonStyle(2);
+            b.setCaption(QStringLiteral("Shaped"));
+            b.setButtonImage(gradientPicture(64, 64, QColor(120, 0, 120), QColor(250, 160, 250), true));
         });
+        for (const char* name : {"cmdGroupA", "cmdGroupB"})
+            setUp(name, [&](InternalZSButton& b) {
+                b.setCaption(QString::fromLatin1(name).mid(3));
+                b.setButtonToggles(1);
+                b.setToggleGroup(QStringLiteral("group"));
+            });
+        lastEvents.clear();
+        lblEvents->setCaption(QString());
     }
+
+private:
+    void showEvents(const std::shared_ptr<InternalZSButton>& b)
+    {
+        const QString n = b->Name().mid(3);
+        auto note = [this, n](const QString& what) {
+            lastEvents << n + QLatin1Char('.') + what;
+            while (lastEvents.size() > 8)
+                lastEvents.removeFirst();
+            lblEvents->setCaption(lastEvents.join(QStringLiteral("  ")));
+        };
+        b->Click.connect([note] { note(QStringLiteral("Click")); });
+        b->MouseEnter.connect([note] { note(QStringLiteral("MouseEnter")); });
+        b->MouseLeave.connect([note] { note(QStringLiteral("MouseLeave")); });
+        b->MouseDown.connect(
+            [note](int16_t& bt, int16_t&, float&, float&) { note(QStringLiteral("MouseDown(%1)").arg(bt)); });
+        b->MouseUp.connect(
+            [note](int16_t& bt, int16_t&, float&, float&) { note(QStringLiteral("MouseUp(%1)").arg(bt)); });
+        b->KeyDown.connect([note](int16_t& k, int16_t&) { note(QStringLiteral("KeyDown(%1)").arg(k)); });
+        b->KeyUp.connect([note](int16_t& k, int16_t&) { note(QStringLiteral("KeyUp(%1)").arg(k)); });
+    }
+
+    std::shared_ptr<plat::Label> lblEvents;
+    QStringList lastEvents;
 };
 
 } // namespace
@@ -180,7 +213,6 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     zg::registerLibrary();
-    plat::registerUserControlType(QStringLiteral("ZSButton"), [] { return std::make_shared<HostButton>(); });
     auto form = std::make_shared<frmButtonHost>();
     form->Show();
     if (argc > 1)
