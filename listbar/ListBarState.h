@@ -111,6 +111,16 @@ struct ListBarState {
     bool EditorVisible = false;
     QString EditBarID;    // UniqueID of the bar whose caption, or whose button's caption, is edited
     QString EditButtonID; // "" while a bar caption is edited
+    // Where the editor box goes: its top, the anchor that the box is placed
+    // against (left edge, centre or right edge) and its largest width. They
+    // keep their values between edits; every text change places the box
+    // from them again.
+    int32_t EditTop = 0;
+    int32_t EditLeft = 0;
+    int32_t EditCenter = 0;
+    int32_t EditRight = 0;
+    int32_t EditMaxWidth = 0;
+    bool EditTextLoading = false; // the caption is being loaded into the box
 
     // --- fields the pass writes and the rest of the control reads ---
     std::shared_ptr<zg::ZorvaneGhostCanvas> Surface; // the running pass's surface
@@ -143,6 +153,12 @@ struct ListBarState {
     float PressX = 0;
     float PressY = 0;
     bool SuppressMouseDownEvent = false;
+    bool KeyDownSeen = false;   // a key went down while the control had the focus
+    bool InternalDrag = false;  // the running drag was started by this control
+    bool InsertShown = false;   // a drag insert mark is painted
+    QString InsertKey;          // the insert position last painted
+    QString InsertAfterID;      // the button a drop lands after; "" before the first one
+    int32_t LastEffect = 0;     // the drop effect the last drag-over settled on
 };
 
 } // namespace listbar

@@ -223,6 +223,36 @@ public:
     void UserControl_Click() override;
     void UserControl_DblClick() override;
 
+    // Mouse and keyboard. The mouse handlers turn positions into the state
+    // of the hit-test items of the last pass and into the control's events;
+    // the key handlers only pass the keys on.
+    void UserControl_MouseDown(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
+    void UserControl_MouseMove(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
+    void UserControl_MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
+    void UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift) override;
+    void UserControl_KeyUp(int16_t& KeyCode, int16_t& Shift) override;
+    void UserControl_KeyPress(int16_t& KeyAscii) override;
+    void UserControl_LostFocus() override;
+
+    // Drag and drop: buttons dragged within and between bars, files and
+    // other data dropped from outside.
+    void UserControl_OLEStartDrag(plat::DataObjectPtr& Data, int32_t& AllowedEffects) override;
+    void UserControl_OLEDragOver(plat::DataObjectPtr& Data, int32_t& Effect, int16_t& Button, int16_t& Shift,
+                                 float& X, float& Y, int16_t& State) override;
+    void UserControl_OLEDragDrop(plat::DataObjectPtr& Data, int32_t& Effect, int16_t& Button, int16_t& Shift,
+                                 float& X, float& Y) override;
+    void UserControl_OLECompleteDrag(int32_t& Effect) override;
+
+    // The caption editor's notifications: a text change sizes and places
+    // the box; Enter commits, Escape cancels.
+    void txtEdit_Change();
+    void txtEdit_KeyDown(int16_t& KeyCode, int16_t& Shift);
+
+    // The timers' ticks (the timers call them; tests may call them directly).
+    void timerScrollTrigger_Timer();
+    void timerScroll_Timer();
+    void timerMouseHoverCheck_Timer();
+
     // ===== Answers to the model's requests =====
     void Delegate_BarActivated(const QString& sBar, bool Animate) override;
     void Delegate_CalculateVisibleButtons(const QString& sBar) override;
@@ -295,6 +325,50 @@ private:
     void fade();
     bool isEditorVisible() const;
     void raiseBarSelected(LBBarPtr bar);
+
+    // --- input helpers (ZSListBarInput.cpp) ---
+    struct WholePoint {
+        int32_t x = 0;
+        int32_t y = 0;
+    };
+    // Connects the editor's and the timers' notifications to their handlers.
+    void connectConstituents();
+    // The bar or button of that identifier; none when it cannot be found.
+    LBBarPtr findBar(const QString& barID) const;
+    LBButtonPtr findButton(const QString& barID, const QString& buttonID) const;
+    // The enter and leave events of an item's kind (none for the arrows).
+    void raiseItemEnter(LBTrackingObjectPtr item);
+    void raiseItemLeave(LBTrackingObjectPtr item);
+    void scrollBarOf(const QString& barID, int16_t direction);
+    void setTimer(const std::shared_ptr<plat::Timer>& timer, bool enabled);
+    void stopScrollTimers();
+    void pointerOverTab(bool overTab);
+    // MouseEnter and the hover check, the first time the mouse or a drag is
+    // over the control.
+    void noteControlEntry();
+    bool dragTestPasses(const LBTrackingObject& item, int16_t button, float x, float y, float threshold) const;
+    void startButtonDrag();
+    void searchHoverItem(const WholePoint& p, bool searchNeeded, bool currentIsArea, bool currentIsButton,
+                         bool& redraw);
+    // Hides the caption editor without committing it.
+    void closeEditor(bool redraw);
+    bool editorHasFocus() const;
+
+    // --- caption editor (ZSListBarEditor.cpp) ---
+    void openButtonEditor(const QString& sBar, const QString& sButton);
+    void openBarEditor(const QString& sBar);
+    void loadEditorFont(const plat::FontPtr& font);
+    void loadEditorText(const QString& caption);
+
+    // --- drag and drop (ZSListBarDrag.cpp) ---
+    bool hoverChangeTo(const LBTrackingObjectPtr& item);
+    void dragLeft();
+    void moveDroppedButton(const LBButtonPtr& dragged, const LBTrackingObjectPtr& target);
+    void copyDroppedButton(const LBButtonPtr& dragged, const LBTrackingObjectPtr& target);
+    void createButtonFromPath(const QString& path, const LBTrackingObjectPtr& target);
+    void placeAtInsertMark(const LBButtonPtr& button, const LBBarPtr& bar);
+    void confirmCreatedButton(const LBButtonPtr& created, const LBBarPtr& bar);
+    void setModelRefresh(bool prevent);
 
     ListBarState state_;
     std::unique_ptr<WindowSeam> window_;

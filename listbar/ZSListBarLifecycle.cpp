@@ -69,6 +69,10 @@ void InternalZSListBar::UserControl_Initialize()
     makeTimer(timerScroll, "timerScroll", 55);
     makeTimer(timerMouseHoverCheck, "timerMouseHoverCheck", 1);
 
+    connectConstituents();
+    // The surface takes drops; the drag-over handling decides what it accepts.
+    plat::tryStatement([&] { setOLEDropMode(1); });
+
     // The default pointer icon over bar tabs; one object for the control's
     // life, so a saved control that still uses it stores nothing for it.
     plat::tryStatement(
@@ -112,10 +116,8 @@ void InternalZSListBar::UserControl_GotFocus() { UserControl_EnterFocus(); }
 void InternalZSListBar::UserControl_ExitFocus()
 {
     // An edit is committed only by Enter: leaving drops it.
-    if (!isEditorVisible())
-        return;
-    txtEdit->setVisible(false);
-    state_.EditorVisible = false;
+    if (isEditorVisible())
+        closeEditor(true); // the caption is drawn again
 }
 
 void InternalZSListBar::UserControl_Click() { Click.raise(); }
