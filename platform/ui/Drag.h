@@ -23,7 +23,9 @@ struct DragRequest {
 };
 
 // Runs a whole drag and returns the effect of the drop (0 when cancelled or
-// refused). The driver owns request.mime from here on.
+// refused). A driver only reads request.mime; runDrag deletes it after the
+// driver returns (a driver that wants to keep it takes it and sets the field
+// to nullptr).
 using DragDriver = std::function<int32_t(DragRequest& request)>;
 // Tests: replace the drag loop; nullptr restores the real one (QDrag).
 void setDragDriver(DragDriver driver);

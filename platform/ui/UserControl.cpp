@@ -96,6 +96,8 @@ protected:
             e->ignore(); // Tab moves the focus
             return;
         }
+        if (fromOwnChild(e))
+            return;
         int16_t code = virtualKeyCode(*e), shift = shiftBits(e->modifiers());
         dispatchEvent([&] { c->UserControl_KeyDown(code, shift); });
         int16_t ascii = keyAsciiOf(*e);
@@ -110,6 +112,8 @@ protected:
             e->ignore();
             return;
         }
+        if (fromOwnChild(e))
+            return;
         int16_t code = virtualKeyCode(*e), shift = shiftBits(e->modifiers());
         dispatchEvent([&] { c->UserControl_KeyUp(code, shift); });
         e->accept();
@@ -120,6 +124,18 @@ protected:
     void dropEvent(QDropEvent* e) override { route(e); }
 
 private:
+    // A key that one of the control's own children (a caption editor) had
+    // the focus for and left unused is not the control's key: it stops here
+    // without raising the control's key events.
+    bool fromOwnChild(QKeyEvent* e)
+    {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus || focus == this || !isAncestorOf(focus))
+            return false;
+        e->accept();
+        return true;
+    }
+
     void route(QEvent* e)
     {
         if (auto c = control_.lock())

@@ -198,6 +198,22 @@ TEST_F(UserControlTest, KeysCarryVirtualKeyCodes)
                                      "KeyUp 40 4", "KeyUp 18 0"}));
 }
 
+TEST_F(UserControlTest, KeysTypedIntoTheControlsOwnChildAreNotTheControls)
+{
+    auto f = probeForm();
+    uitest::showAndActivate(*f);
+    auto q = f->control<Probe>("q");
+    q->txtEdit->setVisible(true);
+    q->txtEdit->SetFocus();
+    QStringList childKeys;
+    q->txtEdit->KeyDown.connect([&](int16_t& k, int16_t&) { childKeys << QString::number(k); });
+    take(*q);
+    QTest::keyClick(q->txtEdit->widget(), Qt::Key_Return);
+    QTest::keyClick(q->txtEdit->widget(), Qt::Key_Escape);
+    EXPECT_EQ(childKeys, (QStringList{"13", "27"}));
+    EXPECT_EQ(take(*q), QStringList{});
+}
+
 TEST_F(UserControlTest, FocusIntoTheControlsOwnChildIsALostFocusWithoutExitFocus)
 {
     auto f = probeForm();
