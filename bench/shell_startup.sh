@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# Start-up time, memory and idle CPU of the catalog program beside a bare Qt
+# window, measured in one run on a private Xvfb screen:
+#   - time from start to the window being mapped (visible),
+#   - resident memory 3 s after start,
+#   - CPU used over 10 s of idle with the mouse resting on an item button of
+#     the catalog (after choosing "Global Functions") and on the middle of the
+#     bare window.
+#
+#   bench/shell_startup.sh [PROGRAM]      (default: build/bin/ZorvaneGlobals3Demo)
+#
+# Needs Xvfb, xdotool and a C++ compiler with the Qt 6 development files
+# (the bare window is compiled once into $TMPDIR).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+PROGRAM=${1:-build/bin/ZorvaneGlobals3Demo}
+if [[ ! -x $PROGRAM ]]; then
+  echo "shell_startup: $PROGRAM is not built (run scripts/run or cmake --build build)" >&2
+  exit 1
+fi
+for tool in Xvfb xdotool c++ pkg-config; do
+  command -v "$tool" >/dev/null || { echo "shell_startup: $tool is missing" >&2; exit 1; }
+done
+
+WORK=${TMPDIR:-/tmp}/zg-shell-bench
+mkdir -p "$WORK"
+
+# The bare window: one plain QWidget of the catalog window's size.
+BARE=$WORK/bare_window
+if [[ ! -x $BARE ]]; then
+  cat >"$WORK/bare_window.cpp" <<'EOF'
+#include <QApplication>
+#include <QWidget>
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QWidget w;
+    w.setWindowTitle(QStringLiteral("Bare Qt window"));
+    w.resize(620, 420);
+    w.show();
+    return app.exec();
+}
+EOF
+  # shellcheck disable=SC2046
+  c++ -std=c++17 -O2 -fPIC "$WORK/bare_window.cpp" -o "$BARE" $(pkg-config --cflags --libs Qt6Widgets)
+fi
+
+DISPLAY_NUM=${DISPLAY_NUM:-$((200 + RANDOM % 100))}
+export DISPLAY=:$DISPLAY_NUM
+export QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$WORK/runtime}
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+XVFB=$!
+PID=
+cleanup() {
+  [[ -n $PID ]] && kill "$PID" 2>/dev/null || true
+  kill "$XVFB" 2>/dev/null || true
+}
+trap cleanup EXIT
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+
+now_ms() { date +%s%3N; }
+rss_mib() { awk '/^VmRSS:/ { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+TICKS=$(getconf CLK_TCK)
+
+# measure COMMAND TITLE MOUSE_SETUP: fills MAPPED_MS, RSS_MIB, CPU_PCT.
+measure() {
+  local title=$2 setup=$3 start win
+  start=$(now_ms)
+  "$1" >/dev/null 2>&1 &
+  PID=$!
+  win=
+  while [[ -z $win ]]; do
+    win=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -1 || true)
+    if ! kill -0 "$PID" 2>/dev/null; then
+      echo "shell_startup: $1 ended before showing \"$title\"" >&2
+      exit 1
+    fi
+    if (($(now_ms) - start > 30000)); then
+      echo "shell_startup: no \"$title\" window after 30 s" >&2
+      exit 1
+    fi
+  done
+  MAPPED_MS=$(($(now_ms) - start))
+  sleep "$(awk -v s="$start" -v n="$(now_ms)" 'BEGIN { d = 3 - (n - s) / 1000; print (d > 0 ? d : 0) }')"
+  RSS_MIB=$(rss_mib "$PID")
+  "$setup" "$win"
+  sleep 1
+  local t0 t1
+  t0=$(cpu_ticks "$PID")
+  sleep 10
+  t1=$(cpu_ticks "$PID")
+  CPU_PCT=$(awk -v d=$((t1 - t0)) -v hz="$TICKS" 'BEGIN { printf "%.1f", 100 * d / hz / 10 }')
+  kill "$PID" 2>/dev/null || true
+  wait "$PID" 2>/dev/null || true
+  PID=
+}
+
+# The window's client origin on the screen (no window manager: no frame).
+origin() { xdotool getwindowgeometry "$1" | awk '/Position:/ { split($2, p, ","); print p[1], p[2] }'; }
+
+# The catalog: choose "Global Functions" in the list bar, then rest on the
+# first item button (the grid starts at 117 + 2 + 4, 47 + 2 + 78).
+shell_mouse() {
+  read -r x y < <(origin "$1")
+  xdotool mousemove $((x + 56)) $((y + 85)) click 1
+  sleep 0.5
+  xdotool mousemove $((x + 183)) $((y + 161))
+}
+bare_mouse() {
+  read -r x y < <(origin "$1")
+  xdotool mousemove $((x + 310)) $((y + 210))
+}
+
+measure "$PROGRAM" "ZorvaneGlobals 3.0 Demos" shell_mouse
+S_MAPPED=$MAPPED_MS S_RSS=$RSS_MIB S_CPU=$CPU_PCT
+measure "$BARE" "Bare Qt window" bare_mouse
+B_MAPPED=$MAPPED_MS B_RSS=$RSS_MIB B_CPU=$CPU_PCT
+
+printf '%-46s %12s %14s\n' "" "catalog" "bare window"
+printf '%-46s %12s %14s\n' "start to window mapped (ms)" "$S_MAPPED" "$B_MAPPED"
+printf '%-46s %12s %14s\n' "resident memory after 3 s (MiB)" "$S_RSS" "$B_RSS"
+printf '%-46s %12s %14s\n' "CPU over 10 s idle, mouse on an item (%)" "$S_CPU" "$B_CPU"

@@ -1,0 +1,17 @@
+// ZorvaneGlobals3Demo: the catalog of the library's demo programs.
+#include "ShellControls.h"
+#include "ZGDemoCode.h"
+
+#include <Application.h>
+#include <Register.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    zg::registerLibrary();
+    shell::registerShellControls();
+    shell::ZGDemoCode::Main();
+    return plat::runMessageLoop();
+}
