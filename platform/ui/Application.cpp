@@ -217,3 +217,13 @@ void resetUiForTests()
 }
 
 } // namespace plat
+
+void plat::deleteWhenIdle(QObject* object)
+{
+    if (!object)
+        return;
+    if (!QCoreApplication::instance() || QCoreApplication::closingDown())
+        delete object;
+    else
+        object->deleteLater();
+}

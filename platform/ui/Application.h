@@ -4,6 +4,8 @@
 #pragma once
 #include "Picture.h"
 
+#include <QObject>
+
 #include <QCursor>
 #include <cstdint>
 #include <functional>
@@ -22,6 +24,11 @@ std::vector<std::shared_ptr<Form>> loadedForms();
 void setLastFormUnloadedHandler(std::function<void()> handler);
 // Whether the last form has unloaded (the program is ending).
 bool programEnding();
+
+// Deletes a widget once the handler that may be running in it has returned;
+// at once while the application itself is being torn down (nothing runs
+// then, and posting an event at that moment would never be delivered).
+void deleteWhenIdle(QObject* object);
 // Runs the message loop until the last loaded form unloads and returns the
 // exit code; returns at once when no form is loaded. Releases the forms'
 // default instances before returning.

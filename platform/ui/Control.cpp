@@ -65,7 +65,7 @@ Control::~Control()
         if (auto* pw = dynamic_cast<PaintWidget*>(widget_.data()))
             pw->setPaint({});
         widget_->hide();
-        widget_->deleteLater();
+        deleteWhenIdle(widget_.data());
     }
 }
 

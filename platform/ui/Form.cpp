@@ -99,7 +99,7 @@ Form::~Form()
         window_->detach();
         window_->endModalLoops();
         if (QCoreApplication::instance())
-            window_->deleteLater();
+            deleteWhenIdle(window_);
         window_ = nullptr;
     }
 }
@@ -378,7 +378,7 @@ void Form::takeDown(bool notify)
         window_->hide();
         window_->endModalLoops();
         window_->detach();
-        window_->deleteLater(); // a handler of one of its widgets may be running
+        deleteWhenIdle(window_); // a handler of one of its widgets may be running
         window_ = nullptr;
     }
     controls_.clear();

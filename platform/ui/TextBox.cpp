@@ -1,5 +1,7 @@
 #include "TextBox.h"
 
+#include "Application.h"
+
 #include "Input.h"
 
 #include <QCoreApplication>
@@ -84,7 +86,7 @@ void TextBox::rebuild()
     widget_->setFocusPolicy(policy);
     widget_->setEnabled(enabled);
     old->hide();
-    old->deleteLater();
+    deleteWhenIdle(old);
     applyGeometry();
     widget_->setVisible(visible);
     appearanceChanged();
