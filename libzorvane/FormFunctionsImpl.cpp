@@ -5,6 +5,8 @@
 #include "Units.h"
 #include "ZorvaneSystem.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -39,6 +41,38 @@ void FormFunctionsImpl::CenterFormEx(const plat::ObjectPtr& Form, bool UseWorkAr
     w->move(placeIn(area, w->frameGeometry().size(), XRatio, YRatio));
 }
 
+namespace {
+// Keeps floating windows above the others even where no window manager
+// honours the stay-on-top hint: whenever another top-level window is shown
+// or activated, every visible floating window is raised again.
+class FloatingKeeper : public QObject {
+public:
+    static void install()
+    {
+        static FloatingKeeper* keeper = nullptr;
+        if (!keeper && QCoreApplication::instance()) {
+            keeper = new FloatingKeeper(QCoreApplication::instance());
+            QCoreApplication::instance()->installEventFilter(keeper);
+        }
+    }
+
+protected:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() != QEvent::Show && e->type() != QEvent::WindowActivate)
+            return false;
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (!w || !w->isWindow() || w->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            return false;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top != w && top->isVisible() && top->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+                top->raise();
+        return false;
+    }
+};
+} // namespace
+
 bool FormFunctionsImpl::SetFloatingWindow(const plat::ObjectPtr& Form, const plat::Variant& Floating)
 {
     QWidget* w = widgetOf(Form, "ZorvaneFormFunctions.SetFloatingWindow")->window();
@@ -50,6 +84,8 @@ bool FormFunctionsImpl::SetFloatingWindow(const plat::ObjectPtr& Form, const pla
     w->setWindowFlag(Qt::WindowStaysOnTopHint, on);
     if (shown)
         w->show();
+    if (on)
+        FloatingKeeper::install();
     return true;
 }
 
