@@ -61,23 +61,6 @@ constexpr bool AlignmentIgnoreImage = false;
 constexpr int16_t PaletteMode = 3;
 } // namespace def
 
-plat::Colour toColour(const plat::Variant& v) { return plat::Colour(uint32_t(v.toLong())); }
-
-// An object value as a font or picture; Nothing gives none, any other kind
-// of value is a type mismatch (the destination keeps its value).
-template <class T>
-std::shared_ptr<T> toObject(const plat::Variant& v)
-{
-    if (!v.isObject())
-        plat::raise(plat::err::TypeMismatch);
-    if (!v.rawObject())
-        return nullptr;
-    auto object = v.objectAs<T>();
-    if (!object)
-        plat::raise(plat::err::TypeMismatch);
-    return object;
-}
-
 } // namespace
 
 void InternalZSButton::UserControl_InitProperties()
@@ -133,10 +116,10 @@ void InternalZSButton::UserControl_ReadProperties(plat::PropertyBag& PropBag)
     };
     using V = const plat::Variant&;
     auto colour = [&](const char* key, plat::Colour defaultValue, plat::Colour& field) {
-        read(key, plat::Variant(defaultValue), [&](V v) { field = toColour(v); });
+        read(key, plat::Variant(defaultValue), [&](V v) { field = plat::bagColour(v); });
     };
     auto picture = [&](const char* key, plat::PicturePtr& field) {
-        read(key, plat::Variant::nothing(), [&](V v) { field = toObject<plat::Picture>(v); });
+        read(key, plat::Variant::nothing(), [&](V v) { field = plat::bagObject<plat::Picture>(v); });
     };
     // The surface font is looked up at each step: key 17 replaces it.
     auto font = [&]() -> plat::Font& {
@@ -151,8 +134,8 @@ void InternalZSButton::UserControl_ReadProperties(plat::PropertyBag& PropBag)
     read("Caption", Name(), [&](V v) { s.Caption = v.toString(); });
     read("CaptionToggled", QString(), [&](V v) { s.CaptionToggled = v.toString(); });
     read("AutoSize", def::AutoSize, [&](V v) { s.AutoSize = v.toBool(); });
-    read("BackColor", plat::Variant(def::BackColor), [&](V v) { plat::UserControl::setBackColor(toColour(v)); });
-    read("ForeColor", plat::Variant(def::ForeColor), [&](V v) { plat::UserControl::setForeColor(toColour(v)); });
+    read("BackColor", plat::Variant(def::BackColor), [&](V v) { plat::UserControl::setBackColor(plat::bagColour(v)); });
+    read("ForeColor", plat::Variant(def::ForeColor), [&](V v) { plat::UserControl::setForeColor(plat::bagColour(v)); });
     read("Enabled", def::Enabled, [&](V v) { plat::UserControl::setEnabled(v.toBool()); });
     read("FontUnderline", def::FontUnderline, [&](V v) { font().setUnderline(v.toBool()); });
     read("FontTransparent", def::FontTransparent, [&](V v) { plat::UserControl::setFontTransparent(v.toBool()); });
@@ -162,9 +145,9 @@ void InternalZSButton::UserControl_ReadProperties(plat::PropertyBag& PropBag)
     read("FontItalic", def::FontItalic, [&](V v) { font().setItalic(v.toBool()); });
     read("FontBold", def::FontBold, [&](V v) { font().setBold(v.toBool()); });
     // A saved font object overrides the six attributes above.
-    read("Font", plat::Variant(Ambient().Font), [&](V v) { setFont(toObject<plat::Font>(v)); });
+    read("Font", plat::Variant(Ambient().Font), [&](V v) { setFont(plat::bagObject<plat::Font>(v)); });
     read("MouseIcon", plat::Variant(plat::Picture::empty()),
-         [&](V v) { s.MouseIcon = toObject<plat::Picture>(v); });
+         [&](V v) { s.MouseIcon = plat::bagObject<plat::Picture>(v); });
     plat::tryStatement([&] { showMouseIcon(s.MouseIcon); });
     read("MousePointer", def::MousePointer, [&](V v) { plat::Control::setMousePointer(v.toInteger()); });
     read("OLEDropMode", def::OLEDropMode, [&](V v) { plat::UserControl::setOLEDropMode(v.toInteger()); });
@@ -219,7 +202,7 @@ void InternalZSButton::UserControl_ReadProperties(plat::PropertyBag& PropBag)
     plat::tryStatement([&] { UpdateAccessKeys(); });
     RedrawButton(GetDrawState());
 
-    read("Palette", plat::Variant::nothing(), [&](V v) { setPalette(toObject<plat::Picture>(v)); });
+    read("Palette", plat::Variant::nothing(), [&](V v) { setPalette(plat::bagObject<plat::Picture>(v)); });
     read("PaletteMode", def::PaletteMode, [&](V v) { plat::UserControl::setPaletteMode(v.toInteger()); });
 }
 

@@ -51,23 +51,6 @@ constexpr int32_t MousePointerBarTab = 99;
 constexpr bool OLEDropAllowed = false;
 } // namespace def
 
-plat::Colour toColour(const plat::Variant& v) { return plat::Colour(uint32_t(v.toLong())); }
-
-// An object value as a font or picture; Nothing gives none, any other kind
-// of value is a type mismatch (the field keeps its value).
-template <class T>
-std::shared_ptr<T> toObject(const plat::Variant& v)
-{
-    if (!v.isObject())
-        plat::raise(plat::err::TypeMismatch);
-    if (!v.rawObject())
-        return nullptr;
-    auto object = v.objectAs<T>();
-    if (!object)
-        plat::raise(plat::err::TypeMismatch);
-    return object;
-}
-
 } // namespace
 
 void InternalZSListBar::UserControl_InitProperties()
@@ -126,7 +109,7 @@ void InternalZSListBar::UserControl_ReadProperties(plat::PropertyBag& PropBag)
     };
     // A colour key of the notifier.
     auto colour = [&](const char* key, plat::Colour defaultValue, plat::Colour LBDelegate::*field) {
-        read(key, plat::Variant(defaultValue), [&](const plat::Variant& v) { notifier().*field = toColour(v); });
+        read(key, plat::Variant(defaultValue), [&](const plat::Variant& v) { notifier().*field = plat::bagColour(v); });
     };
 
     colour("BackColor", def::BackColor, &LBDelegate::BackColor);
@@ -142,15 +125,15 @@ void InternalZSListBar::UserControl_ReadProperties(plat::PropertyBag& PropBag)
     colour("ColorInsertLines", def::ColorInsertLines, &LBDelegate::ColorInsertLines);
     read("Style", def::Style, [&](const plat::Variant& v) { s.Style = v.toLong(); });
     read("Font", plat::Variant(Ambient().Font),
-         [&](const plat::Variant& v) { notifier().BarFont = toObject<plat::Font>(v); });
+         [&](const plat::Variant& v) { notifier().BarFont = plat::bagObject<plat::Font>(v); });
     read("AcclimateGrayTones", def::AcclimateGrayTones,
          [&](const plat::Variant& v) { s.AcclimateGrayTones = v.toBool(); });
-    read("MaskColor", plat::Variant(def::MaskColor), [&](const plat::Variant& v) { s.MaskColor = toColour(v); });
+    read("MaskColor", plat::Variant(def::MaskColor), [&](const plat::Variant& v) { s.MaskColor = plat::bagColour(v); });
     read("UseMaskColor", def::UseMaskColor, [&](const plat::Variant& v) { s.UseMaskColor = v.toBool(); });
     read("IconSource", def::IconSource, [&](const plat::Variant& v) { s.IconSource = v.toLong(); });
     read("ImageListControl", QString(), [&](const plat::Variant& v) { s.ImageListControl = v.toString(); });
     read("PictureClip", plat::Variant::nothing(),
-         [&](const plat::Variant& v) { s.PictureClip = toObject<plat::Picture>(v); });
+         [&](const plat::Variant& v) { s.PictureClip = plat::bagObject<plat::Picture>(v); });
     read("BorderStyle", def::BorderStyle, [&](const plat::Variant& v) { s.BorderStyle = v.toLong(); });
     read("ButtonTextPosition", def::ButtonTextPosition,
          [&](const plat::Variant& v) { notifier().ButtonTextPosition = v.toLong(); });
@@ -173,9 +156,9 @@ void InternalZSListBar::UserControl_ReadProperties(plat::PropertyBag& PropBag)
     read("PicClipCellHeight", def::PicClipCell, [&](const plat::Variant& v) { s.PicClipCellHeight = v.toLong(); });
     read("Enabled", def::Enabled, [&](const plat::Variant& v) { UserControl::setEnabled(v.toBool()); });
     read("MouseIcon", plat::Variant::nothing(),
-         [&](const plat::Variant& v) { mouseIcon_ = toObject<plat::Picture>(v); });
+         [&](const plat::Variant& v) { mouseIcon_ = plat::bagObject<plat::Picture>(v); });
     read("MouseIconBarTab", plat::Variant(builtInBarTabCursor_),
-         [&](const plat::Variant& v) { mouseIconBarTab_ = toObject<plat::Picture>(v); });
+         [&](const plat::Variant& v) { mouseIconBarTab_ = plat::bagObject<plat::Picture>(v); });
     read("MousePointer", def::MousePointer, [&](const plat::Variant& v) { mousePointer_ = v.toLong(); });
     read("MousePointerBarTab", def::MousePointerBarTab,
          [&](const plat::Variant& v) { mousePointerBarTab_ = v.toLong(); });

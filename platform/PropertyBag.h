@@ -22,6 +22,8 @@
 //   {"empty": true}                 an empty picture (Handle 0)
 //   null                            Nothing
 #pragma once
+#include "Colour.h"
+#include "Error.h"
 #include "Variant.h"
 
 #include <QJsonValue>
@@ -92,5 +94,24 @@ public:
 private:
     PropertyMap values_;
 };
+
+// Reading stored values into typed fields. A stored colour is a Long
+// holding the 32-bit pattern.
+inline Colour bagColour(const Variant& v) { return Colour(uint32_t(v.toLong())); }
+
+// A stored object as a font or picture: Nothing gives none, any other kind of
+// value is a type mismatch (13), so the caller's field keeps its value.
+template <class T>
+std::shared_ptr<T> bagObject(const Variant& v)
+{
+    if (!v.isObject())
+        raise(err::TypeMismatch);
+    if (!v.rawObject())
+        return nullptr;
+    auto object = v.objectAs<T>();
+    if (!object)
+        raise(err::TypeMismatch);
+    return object;
+}
 
 } // namespace plat
