@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include "BenchMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -118,42 +120,11 @@ BENCHMARK(BM_QPushButton_120x69);
 BENCHMARK(BM_ZSButton_Standard_75x25);
 BENCHMARK(BM_QPushButton_75x25);
 
-// The console report, plus the time per iteration of each benchmark kept for
-// the ratios printed at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const auto& run : runs)
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                nanos_[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    void printRatio(const std::string& ours, const std::string& theirs) const
-    {
-        auto a = nanos_.find(ours), b = nanos_.find(theirs);
-        if (a == nanos_.end() || b == nanos_.end() || b->second <= 0)
-            return;
-        std::printf("%s / %s = %.2f\n", ours.c_str(), theirs.c_str(), a->second / b->second);
-    }
-
-private:
-    std::map<std::string, double> nanos_;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    zg::registerLibrary();
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatio("BM_ZSButton_Picture_120x69", "BM_QPushButton_120x69");
-    reporter.printRatio("BM_ZSButton_Standard_75x25", "BM_QPushButton_75x25");
-    benchmark::Shutdown();
-    return 0;
+    return zgbench::runWithRatios(argc, argv,
+                                  {{"BM_ZSButton_Picture_120x69", "BM_QPushButton_120x69"},
+                                   {"BM_ZSButton_Standard_75x25", "BM_QPushButton_75x25"}});
 }

@@ -31,6 +31,8 @@
 #include <QToolBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include "BenchMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -264,45 +266,13 @@ BENCHMARK(BM_QToolBox_10x20_150x400);
 BENCHMARK(BM_ListBar_10x10000_150x400);
 BENCHMARK(BM_QToolBox_10x10000_150x400);
 
-// The console report, plus the time per iteration of each benchmark kept for
-// the ratios printed at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const auto& run : runs)
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                nanos_[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    void printRatio(const std::string& ours, const std::string& theirs) const
-    {
-        auto a = nanos_.find(ours), b = nanos_.find(theirs);
-        if (a == nanos_.end() || b == nanos_.end() || b->second <= 0)
-            return;
-        std::printf("%s / %s = %.2f\n", ours.c_str(), theirs.c_str(), a->second / b->second);
-    }
-
-private:
-    std::map<std::string, double> nanos_;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    zg::registerLibrary();
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatio("BM_ListBar_Catalog_113x372", "BM_QToolBox_Catalog_113x372");
-    reporter.printRatio("BM_ListBar_10x20_150x400", "BM_QToolBox_10x20_150x400");
-    reporter.printRatio("BM_ListBar_10x10000_150x400", "BM_QToolBox_10x10000_150x400");
-    reporter.printRatio("BM_ListBar_10x10000_150x400", "BM_ListBar_10x20_150x400");
-    std::fflush(stdout);
-    benchmark::Shutdown();
-    return 0;
+    return zgbench::runWithRatios(argc, argv,
+                                  {{"BM_ListBar_Catalog_113x372", "BM_QToolBox_Catalog_113x372"},
+                                   {"BM_ListBar_10x20_150x400", "BM_QToolBox_10x20_150x400"},
+                                   {"BM_ListBar_10x10000_150x400", "BM_QToolBox_10x10000_150x400"},
+                                   {"BM_ListBar_10x10000_150x400", "BM_ListBar_10x20_150x400"}});
 }
