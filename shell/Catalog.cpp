@@ -24,7 +24,7 @@ std::vector<Item> makeItems()
           QStringLiteral("Miscellaneous functions to create, manipulate, and obtain information about files and "
                          "folders.  Includes pathname string parsing functions.") },
         { QStringLiteral("FORMFUNCTIONS"), demoOf("FormFunctions"),
-          QStringLiteral("A robust set of form functions that let you manipulate your Visual Basic forms.  Create "
+          QStringLiteral("A robust set of form functions that let you manipulate your forms.  Create "
                          "floating windows, customized form shapes, and more.") },
         { QStringLiteral("MISCELLANEOUS"), demoOf("Miscellaneous"),
           QStringLiteral("Miscellaneous variable and graphics functions, including color masking, alpha blending, "
@@ -43,7 +43,7 @@ std::vector<Item> makeItems()
           QStringLiteral("Utilize Advanced Power Management features in your applications.") },
         { QStringLiteral("CODETIMER"), demoOf("CodeTimer"),
           QStringLiteral("Utilize code-only timer objects in applications that have no interface, such as Services and "
-                         "ActiveX && Server-side web components.") },
+                         "Server-side web components.") },
         { QStringLiteral("DISKINFO"), demoOf("DiskInfo"),
           QStringLiteral("Obtain detailed information about any disk on the system including drive type, size, space "
                          "available, and even sector information.") },
@@ -103,8 +103,8 @@ const std::vector<Category>& categories()
         { QStringLiteral("Global Functions"),
           QStringLiteral("GBL"),
           4,
-          QStringLiteral("A host of powerful, masterfully written functions that extend the capability of Visual "
-                         "Basic, making development faster and easier than ever before."),
+          QStringLiteral("A host of powerful, masterfully written functions that extend the capability of your "
+                         "development language, making development faster and easier than ever before."),
           { QStringLiteral("DATA"), QStringLiteral("FILESANDFOLDERS"), QStringLiteral("FORMFUNCTIONS"),
             QStringLiteral("MISCELLANEOUS"), QStringLiteral("MULTIMEDIA"), QStringLiteral("NUMBERS"),
             QStringLiteral("STRINGS"), QStringLiteral("SYSTEM") } },
@@ -112,7 +112,7 @@ const std::vector<Category>& categories()
           QStringLiteral("OBJ"),
           5,
           QStringLiteral("Classes and pre-created objects that give you the power to do what you've always wanted "
-                         "to do with Visual Basic."),
+                         "to do in your programs."),
           { QStringLiteral("APM"), QStringLiteral("CODETIMER"), QStringLiteral("DISKINFO"),
             QStringLiteral("ENCRYPTION"), QStringLiteral("FILEVERSION"), QStringLiteral("GHOSTCANVAS"),
             QStringLiteral("ICONS"), QStringLiteral("MEMORY"), QStringLiteral("PICTURE"), QStringLiteral("PROCESSOR"),

@@ -15,11 +15,11 @@ namespace {
 using CatalogWindowTest = ShellTest;
 
 const QString GblDescription = QStringLiteral(
-    "A host of powerful, masterfully written functions that extend the capability of Visual Basic, making "
+    "A host of powerful, masterfully written functions that extend the capability of your development language, making "
     "development faster and easier than ever before.");
 const QString ObjDescription = QStringLiteral(
-    "Classes and pre-created objects that give you the power to do what you've always wanted to do with Visual "
-    "Basic.");
+    "Classes and pre-created objects that give you the power to do what you've always wanted to do in your "
+    "programs.");
 
 // Item button i shows item `key` with the pictures of that suffix.
 void expectItem(shell::frmZGDemo& demo, int16_t i, const QString& key, const QString& suffix = {})
