@@ -104,7 +104,7 @@ const std::vector<Category>& categories()
           QStringLiteral("GBL"),
           4,
           QStringLiteral("A host of powerful, masterfully written functions that extend the capability of your "
-                         "development language, making development faster and easier than ever before."),
+                         "code, making development faster and easier than ever before."),
           { QStringLiteral("DATA"), QStringLiteral("FILESANDFOLDERS"), QStringLiteral("FORMFUNCTIONS"),
             QStringLiteral("MISCELLANEOUS"), QStringLiteral("MULTIMEDIA"), QStringLiteral("NUMBERS"),
             QStringLiteral("STRINGS"), QStringLiteral("SYSTEM") } },

@@ -15,7 +15,7 @@ namespace {
 using CatalogWindowTest = ShellTest;
 
 const QString GblDescription = QStringLiteral(
-    "A host of powerful, masterfully written functions that extend the capability of your development language, making "
+    "A host of powerful, masterfully written functions that extend the capability of your code, making "
     "development faster and easier than ever before.");
 const QString ObjDescription = QStringLiteral(
     "Classes and pre-created objects that give you the power to do what you've always wanted to do in your "
