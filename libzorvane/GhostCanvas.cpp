@@ -468,11 +468,13 @@ double GhostCanvas::TextHeight(const QString& Text)
 void GhostCanvas::PrintText(const QString& Text)
 {
     const int32_t x = toPixel(curX_);
-    int32_t y = toPixel(curY_);
+    // 64 bits: the lines may run past the end of the 32-bit range.
+    int64_t y = toPixel(curY_);
     gdi::Size s;
     gdi::GetTextExtentPoint32A(dc_, QString(), s);
     for (const QString& line : linesOf(Text)) {
-        gdi::TextOutA(dc_, x, y, line);
+        if (y <= INT32_MAX)
+            gdi::TextOutA(dc_, x, int32_t(y), line);
         y += s.cy;
     }
     curX_ = 0;

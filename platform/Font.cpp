@@ -1,5 +1,6 @@
 #include "Font.h"
 
+#include "Error.h"
 #include "Units.h"
 
 #include <algorithm>
@@ -19,6 +20,10 @@ FontPtr Font::make(const QString& name, double size, bool bold) { return std::ma
 
 void Font::setSize(double points)
 {
+    // The size must stay a number that the whole-number conversions of the
+    // drawing code (pixel heights, 16-bit font sizes) can hold.
+    if (!std::isfinite(points) || std::fabs(points) > 32767.0)
+        raise(err::InvalidProperty);
     size10000_ = int64_t(roundEven(points * 10000.0));
 }
 

@@ -387,6 +387,12 @@ TEST(GhostCanvas, SelectedRotatedFontTurnsPrintedTextAndTextWidthMeasuresAlongIt
     const gdi::HGDIOBJ previous = gdi::SelectObject(c->hDC(), font);
     EXPECT_EQ(c->TextWidth(caption), flatWidth);
 
+    // Lines printed at the very end of the 32-bit range move CurrentY on
+    // past it.
+    c->setCurrentY(2147483640.0);
+    c->PrintText(QStringLiteral("a\r\nb"));
+    EXPECT_EQ(c->CurrentY(), 2147483640.0 + 2 * lineHeight);
+
     c->setForeColor(Blue);
     c->setCurrentX(30);
     c->setCurrentY(110);

@@ -2,6 +2,9 @@
 #include "Font.h"
 #include "Picture.h"
 #include "Units.h"
+#include "RaisedError.h"
+
+#include <limits>
 
 #include <QFontInfo>
 #include <gtest/gtest.h>
@@ -80,4 +83,16 @@ TEST(Font, SharedObjectAndFixedPointSize)
     EXPECT_FALSE(f->Italic());
     EXPECT_EQ(fontPixelSize(8.25), 11);
     EXPECT_EQ(fontPixelSize(12), 16);
+}
+
+TEST(Font, SizeThatCannotBeHeldIsRefusedAndKeepsTheOldSize)
+{
+    auto f = Font::make("Arial", 10);
+    for (double bad : {1e300, -1e300, std::numeric_limits<double>::infinity(),
+                       std::numeric_limits<double>::quiet_NaN(), 40000.0}) {
+        EXPECT_EQ(raisedError([&] { f->setSize(bad); }), err::InvalidProperty) << bad;
+        EXPECT_DOUBLE_EQ(f->Size(), 10.0) << bad;
+    }
+    EXPECT_EQ(raisedError([&] { f->setSize(2000); }), 0);
+    EXPECT_DOUBLE_EQ(f->Size(), 2000.0);
 }

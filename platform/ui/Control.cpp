@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
+#include <cmath>
 
 namespace plat {
 
@@ -135,7 +137,13 @@ void Control::setTwipsRect(const QRectF& r)
 
 QRect Control::pixelRect() const
 {
-    auto px = [](double twips) { return int(roundEven(twips / TwipsPerPixel)); };
+    // Positions and sizes far beyond any screen (or not numbers at all) are
+    // held to a range in which the widget geometry cannot overflow.
+    auto px = [](double twips) {
+        const double p = roundEven(twips / TwipsPerPixel);
+        constexpr double limit = double(1 << 29);
+        return std::isnan(p) ? 0 : int(std::clamp(p, -limit, limit));
+    };
     return QRect(px(left_), px(top_), px(width_), px(height_));
 }
 

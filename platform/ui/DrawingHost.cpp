@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QRegularExpression>
 #include <QStringList>
+#include <cmath>
 
 namespace plat {
 
@@ -37,7 +38,11 @@ void DrawingHost::setScaleMode(int16_t mode)
 
 int DrawingHost::toPixels(double units) const
 {
-    return int(roundEven(units * twipsPerUnit(scaleMode_) / TwipsPerPixel));
+    // A coordinate that cannot be held in 32 bits is an overflow.
+    const double px = roundEven(units * twipsPerUnit(scaleMode_) / TwipsPerPixel);
+    if (!std::isfinite(px) || px > 2147483647.0 || px < -2147483648.0)
+        raise(err::Overflow);
+    return int(px);
 }
 
 double DrawingHost::fromPixels(double pixels) const { return pixels * TwipsPerPixel / twipsPerUnit(scaleMode_); }

@@ -1,6 +1,8 @@
 #include "DrawingSurface.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace plat {
@@ -75,14 +77,15 @@ Colour DrawingSurface::point(int x, int y) const
 void DrawingSurface::line(int x1, int y1, int x2, int y2, Colour c)
 {
     // Bresenham from the first point towards the second, leaving the end
-    // point out.
-    const int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
-    const int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
-    int err = dx + dy;
-    int x = x1, y = y1;
+    // point out. 64-bit steps: the distance between two pixel coordinates
+    // need not fit in an int.
+    const int64_t dx = std::abs(int64_t(x2) - x1), sx = x1 < x2 ? 1 : -1;
+    const int64_t dy = -std::abs(int64_t(y2) - y1), sy = y1 < y2 ? 1 : -1;
+    int64_t err = dx + dy;
+    int64_t x = x1, y = y1;
     while (!(x == x2 && y == y2)) {
-        pset(x, y, c);
-        const int e2 = 2 * err;
+        pset(int(x), int(y), c); // x and y stay between the end points
+        const int64_t e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
             x += sx;
@@ -97,17 +100,23 @@ void DrawingSurface::line(int x1, int y1, int x2, int y2, Colour c)
 void DrawingSurface::box(int x1, int y1, int x2, int y2, Colour c, bool filled)
 {
     const int l = std::min(x1, x2), r = std::max(x1, x2), t = std::min(y1, y2), b = std::max(y1, y2);
+    // Only the part on the surface is visited: corners may lie anywhere in
+    // the int range.
+    const int cl = std::max(l, 0), cr = std::min(r, image_.width() - 1);
+    const int ct = std::max(t, 0), cb = std::min(b, image_.height() - 1);
     if (filled) {
+        if (cl > cr || ct > cb)
+            return;
         QPainter p(&image_);
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.fillRect(QRect(QPoint(l, t), QPoint(r, b)), toQColor(translateColour(c)));
+        p.fillRect(QRect(QPoint(cl, ct), QPoint(cr, cb)), toQColor(translateColour(c)));
         return;
     }
-    for (int x = l; x <= r; ++x) {
+    for (int x = cl; x <= cr; ++x) {
         pset(x, t, c);
         pset(x, b, c);
     }
-    for (int y = t; y <= b; ++y) {
+    for (int y = ct; y <= cb; ++y) {
         pset(l, y, c);
         pset(r, y, c);
     }

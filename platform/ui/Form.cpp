@@ -16,6 +16,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace plat {
 
@@ -75,7 +76,14 @@ private:
 
 namespace {
 bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
-int px(double twips) { return int(roundEven(twips / TwipsPerPixel)); }
+// Pixels of a twips value, held to a range in which window geometry cannot
+// overflow.
+int px(double twips)
+{
+    const double p = roundEven(twips / TwipsPerPixel);
+    constexpr double limit = double(1 << 29);
+    return std::isnan(p) ? 0 : int(std::clamp(p, -limit, limit));
+}
 
 void bringToFront(QWidget* w)
 {

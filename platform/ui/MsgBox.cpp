@@ -196,9 +196,15 @@ int32_t MsgBox(const QString& prompt, int32_t style, const QString& title, const
     }
     if (qEnvironmentVariableIsSet("ZG_TEST"))
         return defaultAnswer(style);
-    MsgBoxDialog dialog(r, QApplication::activeWindow());
-    dialog.exec();
-    return dialog.answer();
+    // On the heap and watched: the owner window may be destroyed while the
+    // box is open (a timer unloading its form), and takes the box with it.
+    QPointer<MsgBoxDialog> dialog = new MsgBoxDialog(r, QApplication::activeWindow());
+    dialog->exec();
+    if (!dialog)
+        return defaultAnswer(style);
+    const int32_t answer = dialog->answer();
+    delete dialog.data();
+    return answer;
 }
 
 void reportRuntimeError(const ErrorInfo& info)

@@ -223,7 +223,7 @@ void TextBox::setSelLength(int32_t v)
     if (v < 0)
         raise(err::InvalidProperty);
     const int32_t start = SelStart();
-    const int32_t end = std::min<int32_t>(start + v, int32_t(text_.size()));
+    const int32_t end = int32_t(std::min<int64_t>(int64_t(start) + v, int64_t(text_.size())));
     if (auto* e = qobject_cast<QPlainTextEdit*>(widget_.data())) {
         auto c = e->textCursor();
         c.setPosition(toWidgetPos(start));

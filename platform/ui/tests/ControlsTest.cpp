@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <limits>
 
 using namespace plat;
 using uitest::makeForm;
@@ -45,6 +46,22 @@ TEST_F(ControlsTest, LabelSizesAndAlignment)
     EXPECT_EQ(wrap->widget()->width(), 80); // the width stays
     EXPECT_GT(wrap->widget()->height(), 2 * QFontMetrics(wrap->Font()->qfont()).height());
     EXPECT_EQ(uitest::errorOf([&] { wrap->setAlignment(3); }), err::InvalidProperty);
+}
+
+TEST_F(ControlsTest, PositionsFarBeyondTheScreenKeepTheirSignInTheWidgetGeometry)
+{
+    auto f = makeForm(R"([
+      {"name": "cmd", "type": "CommandButton", "left": 0, "top": 0, "width": 1200, "height": 375}
+    ])");
+    f->Load();
+    auto cmd = f->control<CommandButton>("cmd");
+    cmd->Move(1e12, -1e12);
+    EXPECT_GT(cmd->widget()->x(), 1000000);
+    EXPECT_LT(cmd->widget()->y(), -1000000);
+    EXPECT_DOUBLE_EQ(cmd->Left(), 1e12); // the property keeps the value as set
+    cmd->Move(0, 0, 1e12, 1e12);
+    EXPECT_GT(cmd->widget()->width(), 1000000);
+    EXPECT_GT(cmd->widget()->height(), 1000000);
 }
 
 TEST_F(ControlsTest, AccessKeyOfALabelMovesTheFocusToTheNextControl)
@@ -147,6 +164,20 @@ TEST_F(TextBoxKeys, MultiLineTextIsKeptExactly)
     multi->setSelLength(9);
     EXPECT_EQ(multi->SelText(), "\r\nBootSta");
     EXPECT_EQ(uitest::errorOf([&] { multi->setProperty("MultiLine", Variant(false)); }), 383);
+}
+
+TEST_F(TextBoxKeys, TheLargestSelLengthSelectsToTheEnd)
+{
+    auto multi = form->control<TextBox>("multi");
+    multi->setText(QStringLiteral("one\r\ntwo"));
+    multi->setSelStart(2);
+    multi->setSelLength(std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(multi->SelText(), "e\r\ntwo");
+    txt->setText(QStringLiteral("hello"));
+    txt->setSelStart(2);
+    txt->setSelLength(std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(txt->SelText(), "llo");
+    EXPECT_EQ(txt->SelLength(), 3);
 }
 
 TEST_F(ControlsTest, VisibleIsTheControlsOwnFlagInsideAHiddenContainer)

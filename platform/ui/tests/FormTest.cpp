@@ -3,6 +3,7 @@
 #include "UiTestSupport.h"
 
 #include <QTimer>
+#include <cmath>
 
 using namespace plat;
 using uitest::LoggingForm;
@@ -269,6 +270,28 @@ TEST_F(FormTest, DrawingBeforeShowPersistsAndFilledBoxesIncludeBothCorners)
     EXPECT_EQ(fromQRgb(f->drawingImage().pixel(20, 12)), 0x0000FFu);
     f->Refresh();
     EXPECT_EQ(fromQRgb(f->widget()->grab().toImage().pixel(20, 12)), 0x0000FFu);
+}
+
+TEST_F(FormTest, DrawingWithCoordinatesFarOffTheSurface)
+{
+    auto f = makeForm("[]");
+    f->Load();
+    f->setBackColor(0xFFFFFFu);
+    const QImage& img = f->drawingImage();
+    // Boxes whose far corners lie at the ends of the 32-bit range draw the
+    // part on the surface and come back.
+    f->Line(10, 10, 2147483647, 20, 0x0000FFu, DrawingHost::LineKind::Box);
+    EXPECT_EQ(fromQRgb(img.pixel(10, 15)), 0x0000FFu);
+    EXPECT_EQ(fromQRgb(img.pixel(399, 10)), 0x0000FFu);
+    EXPECT_EQ(fromQRgb(img.pixel(399, 15)), 0xFFFFFFu);
+    f->Line(-2147483647.0 - 1, 30, 2147483647, 2147483647, 0x00FF00u, DrawingHost::LineKind::FilledBox);
+    EXPECT_EQ(fromQRgb(img.pixel(0, 30)), 0x00FF00u);
+    EXPECT_EQ(fromQRgb(img.pixel(399, 299)), 0x00FF00u);
+    EXPECT_EQ(fromQRgb(img.pixel(0, 29)), 0xFFFFFFu);
+    // A coordinate beyond 32 bits is an overflow, not a wrapped value.
+    EXPECT_EQ(uitest::errorOf([&] { f->Line(0, 0, 1e12, 5, 0xFFu); }), err::Overflow);
+    EXPECT_EQ(uitest::errorOf([&] { f->PSet(std::nan(""), 5); }), err::Overflow);
+    EXPECT_EQ(uitest::errorOf([&] { f->Point(-1e300, 5); }), err::Overflow);
 }
 
 TEST_F(FormTest, PaintPictureCopiesAndStretchesByNearestNeighbour)

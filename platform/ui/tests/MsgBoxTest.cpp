@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTimer>
 
 using namespace plat;
 
@@ -65,6 +66,22 @@ TEST_F(MsgBoxTest, TheDialogShowsTheStylesButtonsAndAnswersTheOnePressed)
     yesNo.show();
     yesNo.reject(); // Escape does nothing where there is no Cancel
     EXPECT_TRUE(yesNo.isVisible());
+}
+
+TEST_F(MsgBoxTest, TheBoxSurvivesItsOwnerWindowBeingDestroyedWhileItIsOpen)
+{
+    setMsgBoxHook(nullptr);
+    const QByteArray testRun = qgetenv("ZG_TEST");
+    qunsetenv("ZG_TEST"); // the real dialog
+    auto* owner = new QWidget;
+    owner->show();
+    QApplication::setActiveWindow(owner);
+    ASSERT_EQ(QApplication::activeWindow(), owner);
+    // While the box is open, the owner goes (as a form unloaded by a timer).
+    QTimer::singleShot(0, owner, [owner] { owner->deleteLater(); });
+    const int32_t answer = MsgBox(QStringLiteral("Still there?"), mb::YesNo | mb::DefaultButton2);
+    qputenv("ZG_TEST", testRun);
+    EXPECT_EQ(answer, mb::No);
 }
 
 TEST_F(MsgBoxTest, HelpOpensTheTopicAndLeavesTheBoxOpen)
