@@ -4,6 +4,8 @@
 #include "LBDelegate.h"
 #include "Units.h"
 
+#include <cmath>
+
 namespace listbar {
 
 LBBar::LBBar() : buttons_(std::make_shared<LBButtons>()), buttonFont_(std::make_shared<plat::Font>()) {}
@@ -101,7 +103,12 @@ void LBBar::ButtonImageSize(int16_t v)
 
 void LBBar::ButtonFontSize(float v)
 {
-    // Compared in the font's own fixed-point form (four decimals).
+    // Compared in the font's own fixed-point form (four decimals); a size the
+    // font cannot hold goes straight to the font, which refuses it.
+    if (!std::isfinite(v) || std::fabs(v) > 32767.0f) {
+        buttonFont_->setSize(double(v));
+        return;
+    }
     const int64_t wanted = int64_t(plat::roundEven(double(v) * 10000.0));
     const int64_t current = int64_t(plat::roundEven(buttonFont_->Size() * 10000.0));
     if (wanted == current)

@@ -75,7 +75,12 @@ public:
     }
     // 1-based position of `key`, 0 when absent.
     int32_t positionOfKey(const QString& key) const { return indexOfKey(key) + 1; }
-    QString keyAt(int32_t position) const { return entries_.at(size_t(position - 1)).key; }
+    QString keyAt(int32_t position) const
+    {
+        if (position < 1 || position > Count())
+            raise(err::SubscriptRange);
+        return entries_[size_t(position - 1)].key;
+    }
 
     // Enumeration in order.
     auto begin() const { return entries_.begin(); }

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace listbar;
 using namespace listbar::testing;
 
@@ -252,6 +254,19 @@ TEST_F(BarFixture, ButtonFontIsTheBarsOwn)
     EXPECT_TRUE(bar->ButtonFontBold());
     EXPECT_FALSE(bar->ButtonFontItalic());
     EXPECT_EQ(control.requests.size(), 1u);
+
+    // A size the font cannot hold is refused and changes nothing.
+    control.clear();
+    for (float bad : {std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN(), 1e30f}) {
+        try {
+            bar->ButtonFontSize(bad);
+            ADD_FAILURE() << "accepted " << bad;
+        } catch (const plat::RuntimeError& e) {
+            EXPECT_EQ(e.number(), 380);
+        }
+    }
+    EXPECT_FLOAT_EQ(bar->ButtonFontSize(), 8.25f);
+    EXPECT_TRUE(control.requests.empty());
 }
 
 TEST_F(BarFixture, ShowingAHiddenBarDirectlyKeepsTheVisibleCount)
