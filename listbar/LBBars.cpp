@@ -20,16 +20,8 @@ LBBarPtr LBBars::Add(const QString& Caption, const plat::Variant& Key)
     // notifier's PreventRefresh keeps them from painting. The value found is
     // put back afterwards, whatever it was.
     LBDelegatePtr n;
-    bool previousPreventRefresh = false;
-    plat::tryStatement([&] {
-        n = delegateFor(delegateID_);
-        previousPreventRefresh = n->PreventRefresh;
-        n->PreventRefresh = true;
-    });
-    auto restorePreventRefresh = [&] {
-        if (n)
-            n->PreventRefresh = previousPreventRefresh;
-    };
+    plat::tryStatement([&] { n = delegateFor(delegateID_); });
+    PreventRefreshHold hold(n);
 
     auto bar = std::make_shared<LBBar>();
     bar->DelegateID(delegateID_);
@@ -48,10 +40,8 @@ LBBarPtr LBBars::Add(const QString& Caption, const plat::Variant& Key)
         else
             orderCollection_.Add(bar, keyText);
     });
-    if (!inserted) {
-        restorePreventRefresh();
+    if (!inserted)
         passOnModelError(plat::Err::last(), AddSource);
-    }
 
     const IdentifierDraw draw = drawUniqueID([&](const QString& id) {
         bar->UniqueID(id);
@@ -59,7 +49,6 @@ LBBarPtr LBBars::Add(const QString& Caption, const plat::Variant& Key)
     });
     if (!draw.accepted) {
         orderCollection_.Remove(orderCollection_.Count());
-        restorePreventRefresh();
         passOnModelError(draw.lastFailure, AddSource);
     }
 
@@ -89,7 +78,7 @@ LBBarPtr LBBars::Add(const QString& Caption, const plat::Variant& Key)
 
     bar->SetBarOrder(orderCollection_.Count());
     ++visibleBarCount_;
-    restorePreventRefresh();
+    hold.release();
     plat::tryStatement([&] { delegateFor(delegateID_)->RequestRedraw(QString(), QString()); });
     plat::Err::clear();
     return bar;

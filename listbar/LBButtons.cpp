@@ -28,23 +28,13 @@ LBButtonPtr LBButtons::Add(const QString& Caption, const plat::Variant& ButtonIm
     // notifier's PreventRefresh keeps them from painting. The value found is
     // put back afterwards, whatever it was.
     LBDelegatePtr n;
-    bool previousPreventRefresh = false;
-    statement([&] {
-        n = delegateFor(delegateID_);
-        previousPreventRefresh = n->PreventRefresh;
-        n->PreventRefresh = true;
-    });
-    auto restorePreventRefresh = [&] {
-        if (n)
-            n->PreventRefresh = previousPreventRefresh;
-    };
+    statement([&] { n = delegateFor(delegateID_); });
+    PreventRefreshHold hold(n);
 
     auto button = std::make_shared<LBButton>();
 
-    if (ButtonImage.isObject()) {
-        restorePreventRefresh();
+    if (ButtonImage.isObject())
         raiseModelError(ErrImageObject, AddSource, imageObjectDescription(QStringLiteral("ButtonImage")));
-    }
 
     statement([&] {
         button->DelegateID(delegateID_);
@@ -74,7 +64,6 @@ LBButtonPtr LBButtons::Add(const QString& Caption, const plat::Variant& ButtonIm
     if (failed) {
         if (inserted)
             orderCollection_.Remove(orderCollection_.Count());
-        restorePreventRefresh();
         passOnModelError(failure, AddSource);
     }
 
@@ -84,13 +73,12 @@ LBButtonPtr LBButtons::Add(const QString& Caption, const plat::Variant& ButtonIm
     });
     if (!draw.accepted) {
         orderCollection_.Remove(orderCollection_.Count());
-        restorePreventRefresh();
         passOnModelError(draw.lastFailure, AddSource);
     }
 
     plat::tryStatement([&] { DetermineLongestText(); });
     button->SetButtonOrder(orderCollection_.Count());
-    restorePreventRefresh();
+    hold.release();
 
     // The new button is counted before the redraw, so that the redraw
     // already shows it.

@@ -149,4 +149,32 @@ LBDelegates& DelegateRegistry();
 // The notifier under `id` in the registry (the registry's error when absent).
 inline LBDelegatePtr delegateFor(const QString& id) { return DelegateRegistry().Item(id); }
 
+// Keeps a notifier's PreventRefresh set while a multi-step change fills a new
+// bar or button, and puts back the value it found on every path: at
+// release() or, when the change raises, on the way out.
+class PreventRefreshHold {
+public:
+    explicit PreventRefreshHold(LBDelegatePtr n) : n_(std::move(n))
+    {
+        if (n_) {
+            previous_ = n_->PreventRefresh;
+            n_->PreventRefresh = true;
+        }
+    }
+    ~PreventRefreshHold() { release(); }
+    PreventRefreshHold(const PreventRefreshHold&) = delete;
+    PreventRefreshHold& operator=(const PreventRefreshHold&) = delete;
+
+    void release()
+    {
+        if (n_)
+            n_->PreventRefresh = previous_;
+        n_.reset();
+    }
+
+private:
+    LBDelegatePtr n_;
+    bool previous_ = false;
+};
+
 } // namespace listbar

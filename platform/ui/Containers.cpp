@@ -226,12 +226,9 @@ void PictureBox::setProperty(const QString& name, const Variant& value)
         setBackColor(colourFromVariant(value));
     else if (is(name, "ForeColor"))
         setForeColor(colourFromVariant(value));
-    else if (is(name, "Font")) {
-        auto f = value.objectAs<plat::Font>();
-        if (!f)
-            raise(err::TypeMismatch);
-        setFont(f);
-    } else if (is(name, "ScaleMode"))
+    else if (is(name, "Font"))
+        setFont(fontFromVariant(value));
+    else if (is(name, "ScaleMode"))
         setScaleMode(value.toInteger());
     else if (is(name, "BorderStyle"))
         setBorderStyle(value.toInteger());

@@ -57,6 +57,14 @@ double twipsPerUnit(int16_t scaleMode)
 
 Colour colourFromVariant(const Variant& v) { return Colour(uint32_t(v.toLongLong())); }
 
+FontPtr fontFromVariant(const Variant& v)
+{
+    auto f = v.objectAs<Font>();
+    if (!f)
+        raise(err::TypeMismatch);
+    return f;
+}
+
 Control::Control() = default;
 
 Control::~Control()

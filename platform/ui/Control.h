@@ -259,5 +259,6 @@ private:
 // Reads and converts a property value as the runtime does when a property is
 // set from a Variant (error 13 for a value of the wrong kind).
 Colour colourFromVariant(const Variant& v);
+FontPtr fontFromVariant(const Variant& v);
 
 } // namespace plat

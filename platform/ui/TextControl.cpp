@@ -129,12 +129,9 @@ void TextControl::setProperty(const QString& name, const Variant& value)
         setBackColor(colourFromVariant(value));
     else if (is(name, "ForeColor"))
         setForeColor(colourFromVariant(value));
-    else if (is(name, "Font")) {
-        auto f = value.objectAs<plat::Font>();
-        if (!f)
-            raise(err::TypeMismatch);
-        setFont(f);
-    } else if (is(name, "FontName"))
+    else if (is(name, "Font"))
+        setFont(fontFromVariant(value));
+    else if (is(name, "FontName"))
         setFontName(value.toString());
     else if (is(name, "FontSize"))
         setFontSize(value.toDouble());
