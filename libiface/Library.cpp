@@ -2,6 +2,8 @@
 
 #include "Error.h"
 #include "ZorvaneData.h"
+#include "ZorvaneEncryption.h"
+#include "ZorvaneIcons.h"
 #include "ZorvaneFilesAndFolders.h"
 #include "ZorvaneFormFunctions.h"
 #include "ZorvaneGhostCanvas.h"
@@ -141,5 +143,7 @@ std::shared_ptr<ZorvaneMultimedia> Multimedia() { return shared<ZorvaneMultimedi
 std::shared_ptr<ZorvaneFilesAndFolders> FilesAndFolders() { return shared<ZorvaneFilesAndFolders>(); }
 std::shared_ptr<ZorvaneFormFunctions> FormFunctions() { return shared<ZorvaneFormFunctions>(); }
 std::shared_ptr<ZorvaneGhostCanvas> NewGhostCanvas() { return createNew<ZorvaneGhostCanvas>(); }
+std::shared_ptr<ZorvaneIcons> NewIcons() { return createNew<ZorvaneIcons>(); }
+std::shared_ptr<ZorvaneEncryption> NewEncryption() { return createNew<ZorvaneEncryption>(); }
 
 } // namespace zg

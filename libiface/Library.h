@@ -17,6 +17,8 @@ class ZorvaneData;
 class ZorvaneMultimedia;
 class ZorvaneFilesAndFolders;
 class ZorvaneFormFunctions;
+class ZorvaneIcons;
+class ZorvaneEncryption;
 
 // Factories by class name; libzorvane registers the real ones. A factory
 // returns a pointer to the interface object (the interface type converted to
@@ -88,5 +90,8 @@ std::shared_ptr<ZorvaneMultimedia> Multimedia();
 std::shared_ptr<ZorvaneFilesAndFolders> FilesAndFolders();
 std::shared_ptr<ZorvaneFormFunctions> FormFunctions();
 std::shared_ptr<ZorvaneGhostCanvas> NewGhostCanvas();
+// Objects a form makes for itself when it loads and releases when it unloads.
+std::shared_ptr<ZorvaneIcons> NewIcons();
+std::shared_ptr<ZorvaneEncryption> NewEncryption();
 
 } // namespace zg

@@ -1,8 +1,11 @@
 // File and folder functions of the utility library: path helpers.
 #pragma once
 #include <QString>
+#include <memory>
 
 namespace zg {
+
+class ZorvaneDiskInfo;
 
 class ZorvaneFilesAndFolders {
 public:
@@ -15,6 +18,9 @@ public:
     // The path ending in exactly one backslash: a path that already ends in
     // a backslash (a drive's root, "C:\") is returned unchanged; "" stays "".
     virtual QString AddTrailingBackslash(const QString& Path) = 0;
+
+    // The facts of one drive ("C", "c:" or "C:\"): a new object at every call.
+    virtual std::shared_ptr<ZorvaneDiskInfo> Disk(const QString& Drive) = 0;
 };
 
 } // namespace zg

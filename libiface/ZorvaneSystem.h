@@ -12,7 +12,10 @@
 
 namespace zg {
 
+class ZorvaneAPM;
+class ZorvaneMemory;
 class ZorvaneProcessor;
+class ZorvaneScreenModes;
 
 class ZorvaneSystem {
 public:
@@ -25,8 +28,12 @@ public:
 
     virtual ~ZorvaneSystem() = default;
 
-    // A new processor object at every call.
+    // Sub-objects: a new one at every call, made through the class's own
+    // factory (tests install fakes with installFactory<...>()).
     virtual std::shared_ptr<ZorvaneProcessor> Processor() = 0;
+    virtual std::shared_ptr<ZorvaneMemory> Memory() = 0;
+    virtual std::shared_ptr<ZorvaneAPM> Power() = 0;
+    virtual std::shared_ptr<ZorvaneScreenModes> ScreenModes() = 0;
 
     // ---- colours (system colours, high bit set, are resolved first) ----
     // The mix that moves from Colour1 toward Colour2 by Ratio (0: Colour1,

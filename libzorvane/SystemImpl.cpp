@@ -2,7 +2,11 @@
 
 #include "Error.h"
 #include "Gdi.h"
+#include "Library.h"
 #include "Machine.h"
+#include "ZorvaneAPM.h"
+#include "ZorvaneMemory.h"
+#include "ZorvaneScreenModes.h"
 #include "Paths.h"
 #include "ProgramStart.h"
 #include "Units.h"
@@ -59,6 +63,10 @@ std::shared_ptr<ZorvaneProcessor> SystemImpl::Processor()
 {
     return std::make_shared<ProcessorImpl>(speedSource_);
 }
+
+std::shared_ptr<ZorvaneMemory> SystemImpl::Memory() { return createNew<ZorvaneMemory>(); }
+std::shared_ptr<ZorvaneAPM> SystemImpl::Power() { return createNew<ZorvaneAPM>(); }
+std::shared_ptr<ZorvaneScreenModes> SystemImpl::ScreenModes() { return createNew<ZorvaneScreenModes>(); }
 
 // ---- colours ----
 

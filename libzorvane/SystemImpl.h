@@ -10,6 +10,9 @@ namespace zg {
 class SystemImpl : public ZorvaneSystem {
 public:
     std::shared_ptr<ZorvaneProcessor> Processor() override;
+    std::shared_ptr<ZorvaneMemory> Memory() override;
+    std::shared_ptr<ZorvaneAPM> Power() override;
+    std::shared_ptr<ZorvaneScreenModes> ScreenModes() override;
 
     plat::Colour BlendedColorRGB(plat::Colour Colour1, plat::Colour Colour2, float Ratio) override;
     plat::Colour ColorToRGB(plat::Colour Colour) override;

@@ -37,6 +37,19 @@ QString folderFromEnvironment(const char* variable, const QString& fallback)
 
 QString executableFolder() { return QFileInfo(executablePath()).absolutePath(); }
 
+// The folder of the whole suite: the catalog program's folder. A demo program
+// lives two levels below it, in ZGDemos/Zorvane<X>/, and finds the suite's
+// Windows and system directories there, as the catalog does.
+QString suiteFolder()
+{
+    const QDir exe(executableFolder());
+    QDir up = exe;
+    if (up.cdUp() && QFileInfo(up.absolutePath()).fileName().compare(QLatin1String("ZGDemos"), Qt::CaseInsensitive) == 0
+        && up.cdUp())
+        return up.absolutePath();
+    return exe.absolutePath();
+}
+
 } // namespace
 
 QString toSystemPath(const QString& windowsPath)
@@ -78,12 +91,12 @@ void setAppTitle(const QString& title) { titleOverride() = title; }
 
 QString windowsDirectory()
 {
-    return folderFromEnvironment("ZG_WINDOWS_DIR", executableFolder() + QStringLiteral("/windows"));
+    return folderFromEnvironment("ZG_WINDOWS_DIR", suiteFolder() + QStringLiteral("/windows"));
 }
 
 QString systemDirectory()
 {
-    return folderFromEnvironment("ZG_SYSTEM_DIR", executableFolder() + QStringLiteral("/windows/system32"));
+    return folderFromEnvironment("ZG_SYSTEM_DIR", suiteFolder() + QStringLiteral("/windows/system32"));
 }
 
 QString tempDirectory()

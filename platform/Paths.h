@@ -21,7 +21,9 @@ void setAppTitle(const QString& title);
 
 // The "Windows directory" (holds the sound files) and the "system directory"
 // (holds the help file), Windows-style, no trailing backslash. By default
-// <executable's folder>/windows and <executable's folder>/windows/system32;
+// <suite folder>/windows and <suite folder>/windows/system32, where the suite
+// folder is the executable's, or two levels above it for a program in
+// ZGDemos/<name>/ (the demo programs share the catalog's folders);
 // the environment variables ZG_WINDOWS_DIR and ZG_SYSTEM_DIR (Linux paths)
 // override them.
 QString windowsDirectory();

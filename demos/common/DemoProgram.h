@@ -1,0 +1,26 @@
+// The start of a demo program: the library is loaded, the start-up form is
+// loaded and shown, and the program ends when its last form unloads. The
+// programs have no start-up routine of their own.
+//
+//   int main(int argc, char** argv) { return demo::run<frmMemoryDemo>(argc, argv); }
+#pragma once
+#include <Application.h>
+#include <Form.h>
+
+#include <QApplication>
+
+namespace demo {
+
+// Loads the library's classes (every program links libzorvane).
+void loadLibrary();
+
+template <class StartupForm>
+int run(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    loadLibrary();
+    plat::formInstance<StartupForm>()->Show();
+    return plat::runMessageLoop();
+}
+
+} // namespace demo
