@@ -76,16 +76,17 @@ public:
 
     std::optional<QRect> cursorConfinement() override { return confinement_; }
 
-    // On X11 the server's pointer barriers hold the pointer. Without them
-    // the pointer is brought back into the rectangle at every tick of a
-    // short timer.
+    // On X11 the server's pointer barriers hold the pointer against a
+    // mouse's or touchpad's moves. They do not stop absolute moves (tablets,
+    // other programs' warps), and a diagonal move that slides along one
+    // barrier into a corner can slip past the next, so a short timer brings
+    // the pointer back should it ever be outside; without barriers that
+    // timer is all there is.
     void confineCursor(std::optional<QRect> r) override
     {
         confinement_ = r;
-        if (x11_ && x11_->hasBarriers()) {
+        if (x11_ && x11_->hasBarriers())
             x11_->confine(r);
-            return;
-        }
         if (!r) {
             if (keeper_)
                 keeper_->stop();
@@ -199,9 +200,13 @@ private:
     {
         if (!confinement_)
             return;
-        const QPoint p = QCursor::pos();
+        const QPoint p = x11_ ? x11_->pointer() : QCursor::pos();
         const QPoint inside = clampInto(p, *confinement_);
-        if (inside != p)
+        if (inside == p)
+            return;
+        if (x11_)
+            x11_->warpPointer(inside);
+        else
             QCursor::setPos(inside);
     }
 

@@ -157,10 +157,13 @@ TEST_F(X11DesktopOnXvfb, ThePointerCannotLeaveAConfinedRectangle)
     EXPECT_EQ(pointer(), QPoint(299, 149));
     nudge(-40, -20);
     EXPECT_EQ(pointer(), QPoint(259, 129)); // free inside
+    nudge(20, 300); // a slanted move stops at the edge it crosses
+    EXPECT_EQ(pointer().y(), 149);
 
     desktop->confine(std::nullopt);
+    warp({ 250, 120 });
     nudge(300, 300);
-    EXPECT_EQ(pointer(), QPoint(559, 429));
+    EXPECT_EQ(pointer(), QPoint(550, 420));
 }
 
 TEST_F(X11DesktopOnXvfb, TheWorkAreaIsReservedWithStrutsForAnEwmhManager)
