@@ -103,7 +103,8 @@ public:
     // pixel) until FreeMouseScreenBoundries or the end of the process. On
     // X11 the display server holds it with pointer barriers (mice and
     // touchpads stop at them); elsewhere the pointer is brought back by a
-    // timer. A negative size raises error 5.
+    // timer. A negative size raises error 5, a far edge beyond 32 bits
+    // error 6.
     virtual void SetMouseScreenBoundries(int32_t Left, int32_t Top, int32_t Width, int32_t Height) = 0;
     virtual void FreeMouseScreenBoundries() = 0;
     // One step of synthetic mouse input at a screen point: Action 3 presses,
@@ -121,7 +122,8 @@ public:
     // program's maximized windows (a dock window with strut hints, gone
     // with the process); setting the area the manager had before takes the
     // reservation away. Without one, the area is recorded for this program
-    // only. A negative size raises error 5.
+    // only. A negative size raises error 5, a far edge beyond 32 bits
+    // error 6.
     virtual void SetDesktopWorkArea(int32_t Left, int32_t Top, int32_t Width, int32_t Height) = 0;
 
     // ---- keyboard filtering of a text box ----

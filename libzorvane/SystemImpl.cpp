@@ -51,6 +51,9 @@ QRect rectIn(int32_t left, int32_t top, int32_t width, int32_t height, const cha
 {
     if (width < 0 || height < 0)
         invalidArgument(member);
+    // The far edges must be 32-bit coordinates too.
+    if (int64_t(left) + width > INT32_MAX || int64_t(top) + height > INT32_MAX)
+        plat::raise(plat::err::Overflow, QStringLiteral("ZorvaneSystem.") + QLatin1String(member));
     return QRect(left, top, width, height);
 }
 

@@ -115,6 +115,9 @@ TEST_F(SystemFunctions, MouseMembersActOnlyOnTheInstalledMachine)
     sys.FreeMouseScreenBoundries();
     EXPECT_FALSE(fake->confinement);
     EXPECT_EQ(errorOf([&] { sys.SetMouseScreenBoundries(0, 0, -1, 5); }), 5);
+    EXPECT_EQ(errorOf([&] { sys.SetMouseScreenBoundries(INT32_MAX - 10, 0, 19, 5); }), 6);
+    EXPECT_EQ(errorOf([&] { sys.SetDesktopWorkArea(0, INT32_MAX, 10, 1); }), 6);
+    EXPECT_FALSE(fake->confinement);
 
     sys.SetDesktopWorkArea(0, 0, 800, 400);
     sys.GetDesktopWorkArea(l, t, w, h);

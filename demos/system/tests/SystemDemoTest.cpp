@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 
 namespace {
@@ -91,6 +92,8 @@ public:
     }
     void SetMouseScreenBoundries(int32_t L, int32_t T, int32_t W, int32_t H) override
     {
+        if (int64_t(L) + W > INT_MAX)
+            plat::raise(plat::err::Overflow, QStringLiteral("ZorvaneSystem.SetMouseScreenBoundries"));
         confinement = QRect(L, T, W, H);
     }
     void FreeMouseScreenBoundries() override
@@ -149,10 +152,14 @@ public:
     void GetControlScreenRect(const plat::ObjectPtr& Control, int32_t& L, int32_t& T, int32_t& W,
                               int32_t& H) override
     {
-        const QRect r = rects.count(Control.get()) ? rects[Control.get()] : QRect(0, 0, 10, 10);
-        L = r.x(), T = r.y(), W = r.width(), H = r.height();
+        const auto it = rects.find(Control.get());
+        const std::array<int32_t, 4> r = it != rects.end() ? it->second : std::array<int32_t, 4>{ 0, 0, 10, 10 };
+        L = r[0], T = r[1], W = r[2], H = r[3];
     }
-    std::map<const void*, QRect> rects;
+    // Left, top, width and height (kept apart: a rectangle near the 32-bit
+    // limit is no QRect).
+    void put(const void* control, int32_t l, int32_t t, int32_t w, int32_t h) { rects[control] = { l, t, w, h }; }
+    std::map<const void*, std::array<int32_t, 4>> rects;
 };
 
 class CountingFormFunctions : public zg::FormFunctionsImpl {
@@ -313,7 +320,7 @@ TEST_F(SystemDemo, TheWorkAreaShrinksToTwoThirdsAndComesBack)
 TEST_F(SystemDemo, ClosingWhileShrunkRestoresTheWorkAreaButNotTheConfinement)
 {
     auto f = load();
-    misc->rects[f->cmdSetMouseScreenBoundries.get()] = QRect(311, 252, 165, 25);
+    misc->put(f->cmdSetMouseScreenBoundries.get(), 311, 252, 165, 25);
     clickWorkArea(*f);
     f->cmdSetMouseScreenBoundries->press();
     f->cmdClose->press();
@@ -327,7 +334,7 @@ TEST_F(SystemDemo, ClosingWhileShrunkRestoresTheWorkAreaButNotTheConfinement)
 TEST_F(SystemDemo, ConfinementPassesOneLessAndShowsTheButtonsRectangle)
 {
     auto f = load();
-    misc->rects[f->cmdSetMouseScreenBoundries.get()] = QRect(311, 252, 165, 25);
+    misc->put(f->cmdSetMouseScreenBoundries.get(), 311, 252, 165, 25);
     f->cmdSetMouseScreenBoundries->press();
     EXPECT_EQ(sys->confinement, QRect(311, 252, 164, 24));
     EXPECT_EQ(f->lblGetMouseScreenBoundries->Caption(), "(311, 252) - (475, 276)");
@@ -353,13 +360,21 @@ TEST_F(SystemDemo, RectangleTextsOverflowAsTheRuntimeDoes)
         EXPECT_EQ(e.number(), 6);
     }
 
-    // In a handler the overflow is a run-time error of the program, at the
-    // label, the handler's last statement.
+    // In a handler the overflow is a run-time error of the program: at the
+    // label for a rectangle the library takes, at the library for one it
+    // cannot hold; nothing after the failing statement runs.
     auto f = load();
-    misc->rects[f->cmdSetMouseScreenBoundries.get()] = QRect(INT_MAX - 10, 0, 20, 20);
+    misc->put(f->cmdSetMouseScreenBoundries.get(), INT_MAX - 19, 0, 20, 20);
     f->cmdSetMouseScreenBoundries->press();
     EXPECT_EQ(runtimeErrors(), 1);
+    EXPECT_TRUE(f->MouseConfined);
     EXPECT_EQ(f->lblGetMouseScreenBoundries->Caption(), "(0, 0) - (799, 599)");
+    f->cmdSetMouseScreenBoundries->press(); // frees
+    misc->put(f->cmdSetMouseScreenBoundries.get(), INT_MAX - 10, 0, 20, 20);
+    f->cmdSetMouseScreenBoundries->press();
+    EXPECT_EQ(runtimeErrors(), 2);
+    EXPECT_FALSE(f->MouseConfined);
+    EXPECT_EQ(f->cmdSetMouseScreenBoundries->Caption(), "SetMouseScreenBoundries");
 }
 
 TEST_F(SystemDemo, PositionLabelAndTheJumpToTheWindowsCorner)
@@ -370,7 +385,7 @@ TEST_F(SystemDemo, PositionLabelAndTheJumpToTheWindowsCorner)
     EXPECT_EQ(f->lblGetMouseScreenCoordinates->Caption(), "12 X 345");
     EXPECT_GE(f->GetMouseCoords->scheduledInterval(), 10); // 1 ms floored like every timer
 
-    misc->rects[f.get()] = QRect(94, 57, 618, 500);
+    misc->put(f.get(), 94, 57, 618, 500);
     f->cmdSetMouseScreenCoordinates->press();
     EXPECT_EQ(sys->movedTo, QPoint(94, 57));
 }
@@ -444,13 +459,13 @@ TEST_F(SystemDemo, TheTrailOnlyWithAButtonHeldAndItGoesOnAfterANewPress)
 TEST_F(SystemDemo, TheScriptPlaysItsTwentyFiveStepsOnceAtTheBoxsPosition)
 {
     auto f = load();
-    misc->rects[f->picMouseSimulationArea.get()] = QRect(400, 300, 39, 81);
+    misc->put(f->picMouseSimulationArea.get(), 400, 300, 39, 81);
     f->cmdSimulateMouseActivity->press();
     ASSERT_TRUE(f->timerSimulateMouseActivity->Enabled());
     for (int tick = 1; tick <= 25; ++tick) {
         ASSERT_TRUE(f->timerSimulateMouseActivity->Enabled()) << tick;
         if (tick == 14) // the box moved: the rest follows it
-            misc->rects[f->picMouseSimulationArea.get()] = QRect(410, 320, 39, 81);
+            misc->put(f->picMouseSimulationArea.get(), 410, 320, 39, 81);
         f->timerSimulateMouseActivity->fire();
     }
     EXPECT_FALSE(f->timerSimulateMouseActivity->Enabled());

@@ -36,6 +36,12 @@ protected:
         env.insert("DISPLAY", QString::fromLatin1(xvfb.displayName()));
         env.insert("QT_QPA_PLATFORM", "xcb");
         env.remove("ZG_TEST");
+        // Under the sanitizers: the toolkit's X11 keyboard library copies
+        // bounded strings that the strict string check misreads as
+        // overruns, so the program runs without that one check.
+        if (env.contains("ASAN_OPTIONS"))
+            env.insert("ASAN_OPTIONS",
+                       env.value("ASAN_OPTIONS").replace("strict_string_checks=1", "strict_string_checks=0"));
         demo.setProcessEnvironment(env);
         demo.setStandardOutputFile(QProcess::nullDevice());
         demo.setStandardErrorFile(QProcess::nullDevice());
