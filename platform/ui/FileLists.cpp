@@ -12,6 +12,7 @@
 #include <QPalette>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 namespace plat {
@@ -34,6 +35,10 @@ void checkDrive(QChar letter)
 QString existingFolder(const QString& path, const QString& base)
 {
     QString p = path.trimmed();
+    // A drive list's text ("c: [System]") names its drive alone.
+    static const QRegularExpression driveText(QStringLiteral("^([A-Za-z]:)\\s*(\\[.*\\])?$"));
+    if (const auto m = driveText.match(p); m.hasMatch())
+        p = m.captured(1);
     if (hasDrive(p) && p.size() == 2) {
         checkDrive(p[0]);
         p = currentFolderOn(p[0]);
@@ -57,6 +62,27 @@ bool nameLess(const QString& a, const QString& b)
     const int c = a.compare(b, Qt::CaseInsensitive);
     return c != 0 ? c < 0 : a < b;
 }
+
+// Draws each folder entry indented by its depth (kept in the item's user
+// data), icon and all.
+class IndentDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    static constexpr int Step = 12; // pixels a level
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem o(option);
+        o.rect.adjust(index.data(Qt::UserRole).toInt() * Step, 0, 0, 0);
+        QStyledItemDelegate::paint(painter, o, index);
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize s = QStyledItemDelegate::sizeHint(option, index);
+        s.rwidth() += index.data(Qt::UserRole).toInt() * Step;
+        return s;
+    }
+};
 
 QString startFolder()
 {
@@ -216,6 +242,7 @@ QWidget* DirListBox::createWidget(QWidget* parent)
 {
     auto* w = new QListWidget(parent);
     w->setSelectionMode(QAbstractItemView::SingleSelection);
+    w->setItemDelegate(new IndentDelegate(w));
     QObject::connect(w, &QListWidget::itemActivated, w, [this, w, self = weakSelf()](QListWidgetItem* item) {
         if (auto keep = self.lock(); keep && !showing_)
             openEntry(w->row(item));
@@ -276,8 +303,8 @@ void DirListBox::showFolders()
     const QIcon closed = w->style()->standardIcon(QStyle::SP_DirClosedIcon);
     int depth = 0;
     auto add = [&](const QString& text, const QIcon& icon, int indent) {
-        auto* item = new QListWidgetItem(icon, QString(indent * 2, u' ') + text, w);
-        (void)item;
+        auto* item = new QListWidgetItem(icon, text, w);
+        item->setData(Qt::UserRole, indent);
     };
     for (const QString& a : ancestors_) {
         add(depth == 0 ? a : a.mid(a.lastIndexOf(u'\\') + 1), open, depth);

@@ -60,7 +60,8 @@ public:
     // The open folder, no trailing backslash except at a root ("C:\").
     QString Path() const { return path_; }
     // Opens a folder: an absolute path, a bare drive ("D:", that drive's
-    // current folder), or a path relative to the open folder ("..", "sub").
+    // current folder; a drive list's text "d: [label]" is taken the same
+    // way), or a path relative to the open folder ("..", "sub").
     // 68 for a drive that is unavailable, 76 for a folder that does not
     // exist.
     void setPath(const QString& path);

@@ -39,9 +39,9 @@ protected:
         touch(root + "/Windows/Shell32.DLL");
         touch(root + "/Windows/app.ico");
         touch(root + "/Windows/README");
-        Drive c{u'C', "/", "", "", "", DriveKind::Fixed, true, ""};
-        Drive d{u'D', root, "/dev/sdb1", "sdb1", "vfat", DriveKind::Removable, true, "STICK"};
-        Drive e{u'E', "", "/dev/sr0", "sr0", "", DriveKind::Optical, false, ""};
+        Drive c{u'C', "/", "", "", "", DriveKind::Fixed, true, "", ""};
+        Drive d{u'D', root, "/dev/sdb1", "sdb1", "vfat", DriveKind::Removable, true, "STICK", ""};
+        Drive e{u'E', "", "/dev/sr0", "sr0", "", DriveKind::Optical, false, "", ""};
         installDriveMap({c, d, e});
     }
     void TearDown() override
@@ -134,6 +134,9 @@ TEST_F(FileListsTest, FolderListOpensFoldersAndRefusesUnavailableDrivesAndMissin
     // does not hold the working folder.
     dir->setPath("D:\\Windows");
     dir->setPath("D:");
+    EXPECT_EQ(dir->Path(), "D:\\");
+    dir->setPath("D:\\Windows");
+    dir->setPath("d: [STICK]"); // the drive list's text
     EXPECT_EQ(dir->Path(), "D:\\");
     // The trapped failure as the demos' drive-change handlers see it.
     Err::clear();
