@@ -243,7 +243,8 @@ QWidget* DirListBox::createWidget(QWidget* parent)
     auto* w = new QListWidget(parent);
     w->setSelectionMode(QAbstractItemView::SingleSelection);
     w->setItemDelegate(new IndentDelegate(w));
-    QObject::connect(w, &QListWidget::itemActivated, w, [this, w, self = weakSelf()](QListWidgetItem* item) {
+    // A double click opens an entry whatever the style's single-click rule.
+    QObject::connect(w, &QListWidget::itemDoubleClicked, w, [this, w, self = weakSelf()](QListWidgetItem* item) {
         if (auto keep = self.lock(); keep && !showing_)
             openEntry(w->row(item));
     });
@@ -251,11 +252,22 @@ QWidget* DirListBox::createWidget(QWidget* parent)
     return w;
 }
 
-bool DirListBox::widgetEvent(QWidget*, QEvent* e)
+bool DirListBox::widgetEvent(QWidget* w, QEvent* e)
 {
     if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)
         return routeFocusEvent(e, *this);
-    if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)
+    if (e->type() == QEvent::KeyPress) {
+        if (routeKeyEvent(e, *this))
+            return true;
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (auto* list = qobject_cast<QListWidget*>(w))
+                openEntry(list->currentRow());
+            return true;
+        }
+        return false;
+    }
+    if (e->type() == QEvent::KeyRelease)
         return routeKeyEvent(e, *this);
     return false;
 }

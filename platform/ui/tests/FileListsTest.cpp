@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QListWidget>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 
 using namespace plat;
@@ -153,9 +154,13 @@ TEST_F(FileListsTest, DoubleClickingAFolderOpensIt)
     QStringList paths;
     dir->Change.connect([&] { paths << dir->Path(); });
     auto* w = qobject_cast<QListWidget*>(dir->widget());
-    emit w->itemActivated(w->item(3)); // System
-    emit w->itemActivated(w->item(0)); // D:\ at the top
+    emit w->itemDoubleClicked(w->item(3)); // System
+    emit w->itemDoubleClicked(w->item(0)); // D:\ at the top
     EXPECT_EQ(paths, (QStringList{"D:\\Windows\\System", "D:\\"}));
+    w->setCurrentRow(2); // D:\, alpha, Windows: Enter on Windows
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &enter);
+    EXPECT_EQ(paths.last(), "D:\\Windows");
 }
 
 TEST_F(FileListsTest, FileListFollowsPathAndPatternWithoutRegardToCase)
