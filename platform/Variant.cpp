@@ -377,8 +377,22 @@ QString currencyText(int64_t scaled)
     return neg ? u'-' + text : text;
 }
 
+// The runtime's dates run from 1 January 100 to 31 December 9999; a
+// serial outside them (or not a number) overflows, before any of it is
+// turned into a day count.
+constexpr double FirstDateSerial = -657435.0; // exclusive: -657434.x is 1/1/100
+constexpr double EndDateSerial = 2958466.0;   // exclusive: 1/1/10000
+
+double checkedDateSerial(double serial)
+{
+    if (!(serial > FirstDateSerial && serial < EndDateSerial))
+        overflow();
+    return serial;
+}
+
 QString dateText(double serial)
 {
+    checkedDateSerial(serial);
     const double whole = std::trunc(serial);
     const double frac = std::fabs(serial - whole);
     const QDate base(1899, 12, 30);
@@ -498,7 +512,7 @@ Variant Variant::date(double serial)
 {
     Variant v;
     v.type_ = VarType::Date;
-    v.d_ = serial;
+    v.d_ = checkedDateSerial(serial);
     return v;
 }
 
