@@ -8,6 +8,8 @@
 #include <QJsonObject>
 #include <QSaveFile>
 #include <QSet>
+#include <cmath>
+#include <limits>
 
 namespace plat {
 
@@ -63,9 +65,16 @@ public:
         const QJsonValue v = o_.value(QLatin1String(name));
         if (v.isUndefined())
             return fallback;
+        // The range is checked before the cast: converting a double outside
+        // 32 bits is undefined.
         const double d = v.toDouble(0.5);
-        if (!v.isDouble() || d != double(int32_t(d)))
+        if (!v.isDouble() || std::trunc(d) != d)
             fail(QStringLiteral("\"%1\" must be a whole number").arg(QLatin1String(name)));
+        if (d < double(std::numeric_limits<int32_t>::min()) || d > double(std::numeric_limits<int32_t>::max()))
+            fail(QStringLiteral("\"%1\" must lie between %2 and %3")
+                     .arg(QLatin1String(name))
+                     .arg(std::numeric_limits<int32_t>::min())
+                     .arg(std::numeric_limits<int32_t>::max()));
         return int32_t(d);
     }
 

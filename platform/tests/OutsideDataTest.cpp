@@ -52,3 +52,34 @@ TEST(OutsideData, DatesOutsideTheYears100To9999Overflow)
     EXPECT_EQ(e.number, 31037);
     EXPECT_TRUE(e.description.contains("Caption")) << e.description.toStdString();
 }
+
+TEST(OutsideData, PositionsBeyond32BitsAreRefusedBeforeAnyCast)
+{
+    struct Case {
+        const char* json;
+        const char* mentions;
+    };
+    const Case cases[] = {
+        {R"({"form": {"name": "f", "left": 1e20}})", "\"left\" must lie between"},
+        {R"({"form": {"name": "f", "clientWidth": -1e300}})", "\"clientWidth\" must lie between"},
+        {R"({"form": {"name": "f", "top": 2147483648}})", "\"top\" must lie between"},
+        {R"({"form": {"name": "f", "top": 1.5e9}})", nullptr},
+        {R"({"form": {"name": "f"}, "controls": [{"name": "a", "type": "Label", "width": 1e20}]})",
+         "control 'a': \"width\" must lie between"},
+        {R"({"form": {"name": "f"}, "controls": [{"name": "a", "index": 1e20, "type": "Label"}]})", "\"index\""},
+        {R"({"form": {"name": "f"}, "controls": [{"name": "a", "type": "Label", "height": 0.5}]})",
+         "\"height\" must be a whole number"},
+    };
+    for (const Case& c : cases) {
+        const ErrorInfo e = designFailure(c.json);
+        if (!c.mentions) {
+            EXPECT_EQ(e.number, 0) << c.json;
+            continue;
+        }
+        EXPECT_EQ(e.number, 31037) << c.json;
+        EXPECT_TRUE(e.description.contains(QString::fromUtf8(c.mentions))) << e.description.toStdString();
+    }
+    const DesignData d = DesignData::parse(R"({"form": {"name": "f", "left": -2147483648, "top": 2147483647}})", "x");
+    EXPECT_EQ(d.form.left, std::numeric_limits<int32_t>::min());
+    EXPECT_EQ(d.form.top, std::numeric_limits<int32_t>::max());
+}
