@@ -211,8 +211,12 @@ double digitsToDouble(const ParsedText& p)
     double v = 0;
     const auto res = std::from_chars(text.data(), text.data() + text.size(), v);
     if (res.ec == std::errc::result_out_of_range) {
-        if (p.exponent < 0)
-            return 0.0; // underflow: too small to hold
+        // Only a value below 1 is too small to hold (it reads as 0); the
+        // exponent alone does not say which, as "1000...0.5" has a negative
+        // one. The value is digits * 10^exponent, so its magnitude is the
+        // digit count plus the exponent.
+        if (int64_t(p.digits.size()) + p.exponent <= 0)
+            return 0.0;
         overflow();
     }
     return p.negative ? -v : v;

@@ -83,3 +83,21 @@ TEST(OutsideData, PositionsBeyond32BitsAreRefusedBeforeAnyCast)
     EXPECT_EQ(d.form.left, std::numeric_limits<int32_t>::min());
     EXPECT_EQ(d.form.top, std::numeric_limits<int32_t>::max());
 }
+
+TEST(OutsideData, HugeNumberTextOverflowsWhateverItsFractionOrExponent)
+{
+    const QString huge = "1" + QString(400, u'0');
+    for (const QString& text : {huge + ".5", huge + "e-1", huge + ".000", "-" + huge + ".5", huge + "e-90"}) {
+        EXPECT_EQ(raisedError([&] { CDbl(Variant(text)); }), err::Overflow) << text.toStdString();
+        EXPECT_EQ(raisedError([&] { Variant(text).toSingle(); }), err::Overflow) << text.toStdString();
+        EXPECT_EQ(raisedError([&] { Val(text); }), err::Overflow) << text.toStdString();
+    }
+    // Only a true underflow reads as 0.
+    const QString tiny = "0." + QString(400, u'0') + "1";
+    for (const QString& text : {tiny, QStringLiteral("1e-400"), huge + "e-800", "-" + tiny}) {
+        EXPECT_EQ(CDbl(Variant(text)), 0.0) << text.toStdString();
+        EXPECT_EQ(Val(text), 0.0) << text.toStdString();
+    }
+    EXPECT_EQ(Val(huge + "e-390"), 1e10);
+    EXPECT_EQ(CDbl(Variant(huge + "e-390")), 1e10);
+}
