@@ -352,17 +352,24 @@ PropertyMap PropertyMap::fromJson(const QJsonValue& json)
     if (json.isUndefined() || json.isNull())
         return m;
     if (json.isObject()) {
+        // Both forms take the same names: a name the list form refuses
+        // would be accepted here and then never read back after a save.
         const QJsonObject o = json.toObject();
-        for (auto it = o.begin(); it != o.end(); ++it)
+        for (auto it = o.begin(); it != o.end(); ++it) {
+            if (it.key().isEmpty())
+                raise(err::InvalidProperty, {}, QStringLiteral("a property name must not be empty"));
             m.set(it.key(), valueFromJson(it.key(), it.value()));
+        }
         return m;
     }
     if (!json.isArray())
         raise(err::InvalidProperty, {}, QStringLiteral("a list of [name, value] pairs was expected"));
     for (const QJsonValue& item : json.toArray()) {
         const QJsonArray pair = item.toArray();
-        if (!item.isArray() || pair.size() != 2 || !pair[0].isString() || pair[0].toString().isEmpty())
+        if (!item.isArray() || pair.size() != 2 || !pair[0].isString())
             raise(err::InvalidProperty, {}, QStringLiteral("each entry must be a [name, value] pair"));
+        if (pair[0].toString().isEmpty())
+            raise(err::InvalidProperty, {}, QStringLiteral("a property name must not be empty"));
         const QString key = pair[0].toString();
         m.set(key, valueFromJson(key, pair[1]));
     }

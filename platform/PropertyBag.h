@@ -5,6 +5,7 @@
 // regard to case. Their JSON form is an array of [name, value] pairs, so the
 // order survives a save; an object {name: value} is accepted on reading for
 // hand-written data (Qt hands its members over in alphabetical order).
+// Neither form takes an empty name, so whatever reads also writes back.
 //
 // Values in JSON:
 //   "text"                          String

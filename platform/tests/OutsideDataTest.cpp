@@ -9,6 +9,7 @@
 #include "RaisedError.h"
 #include "Variant.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <gtest/gtest.h>
@@ -100,4 +101,46 @@ TEST(OutsideData, HugeNumberTextOverflowsWhateverItsFractionOrExponent)
     }
     EXPECT_EQ(Val(huge + "e-390"), 1e10);
     EXPECT_EQ(CDbl(Variant(huge + "e-390")), 1e10);
+}
+
+TEST(OutsideData, AnEmptyPropertyNameIsRefusedInBothFormsWithItsPlace)
+{
+    EXPECT_EQ(raisedError([] { mapOf(R"({"": 1})"); }), err::InvalidProperty);
+    EXPECT_EQ(raisedError([] { PropertyMap::fromJson(QJsonDocument::fromJson(R"([["", 1]])").array()); }),
+              err::InvalidProperty);
+    EXPECT_EQ(raisedError([] { PropertyBag::fromJson(QJsonDocument::fromJson(R"({"": 1})").object()); }),
+              err::InvalidProperty);
+
+    struct Case {
+        const char* json;
+        const char* mentions;
+    };
+    const Case cases[] = {
+        {"{\"form\": {\"name\": \"f\",\n  \"properties\": {\"A\": 1, \"\": 1}}}",
+         "form: \"properties\": a property name is empty at line 2, column 26"},
+        {"{\"form\": {\"name\": \"f\",\n  \"properties\": [[\"A\", \"x\"], [ \"\" , 1]]}}",
+         "form: \"properties\": a property name is empty at line 2, column 32"},
+        {"{\"form\": {\"name\": \"f\"},\n \"controls\": [{\"name\": \"a\", \"type\": \"Label\"},\n"
+         "  {\"name\": \"u\", \"type\": \"ZSButton\", \"properties\": {\"\\\"\": 1},\n   \"bag\": {\"\": {\"Integer\": 1}}}]}",
+         "control 'u': \"bag\": a property name is empty at line 4, column 12"},
+    };
+    for (const Case& c : cases) {
+        const ErrorInfo e = designFailure(c.json);
+        EXPECT_EQ(e.number, 31037) << c.json;
+        EXPECT_TRUE(e.description.contains("frmOdd.json")) << e.description.toStdString();
+        EXPECT_TRUE(e.description.contains(QString::fromUtf8(c.mentions))) << e.description.toStdString();
+    }
+}
+
+TEST(OutsideData, WhatLoadsSavesAndLoadsAgainUnchanged)
+{
+    const QByteArray design = R"({
+        "form": {"name": "f", "properties": {"Z": 1, "a": "x", "B": 2.5, "When": {"Date": 2958465.5}}},
+        "controls": [{"name": "u", "type": "ZSButton", "properties": {"\"": true},
+                      "bag": {"Font": {"Name": "Arial", "Size": 9, "Weight": 1000, "Charset": 255},
+                              "Back Color": 4294967295, "Big": {"Currency": "922337203685477.5807"}}}]})";
+    const DesignData first = DesignData::parse(design, "first");
+    const QByteArray saved = first.toJson();
+    const DesignData second = DesignData::parse(saved, "second");
+    EXPECT_EQ(second.toJson(), saved);
 }
