@@ -199,13 +199,7 @@ bool isTypeWrapper(const QJsonObject& o)
 // ---------------------------------------------------------------------------
 // PropertyMap
 
-int PropertyMap::indexOf(const QString& key) const
-{
-    for (size_t i = 0; i < entries_.size(); ++i)
-        if (entries_[i].first.compare(key, Qt::CaseInsensitive) == 0)
-            return int(i);
-    return -1;
-}
+int PropertyMap::indexOf(const QString& key) const { return index_.value(key.toCaseFolded(), -1); }
 
 Variant PropertyMap::value(const QString& key, const Variant& fallback) const
 {
@@ -216,10 +210,12 @@ Variant PropertyMap::value(const QString& key, const Variant& fallback) const
 void PropertyMap::set(const QString& key, const Variant& value)
 {
     const int i = indexOf(key);
-    if (i < 0)
+    if (i < 0) {
+        index_.insert(key.toCaseFolded(), int(entries_.size()));
         entries_.emplace_back(key, value);
-    else
+    } else {
         entries_[size_t(i)].second = value;
+    }
 }
 
 bool PropertyMap::remove(const QString& key)
@@ -227,7 +223,11 @@ bool PropertyMap::remove(const QString& key)
     const int i = indexOf(key);
     if (i < 0)
         return false;
+    index_.remove(key.toCaseFolded());
     entries_.erase(entries_.begin() + i);
+    for (auto it = index_.begin(); it != index_.end(); ++it)
+        if (it.value() > i)
+            --it.value();
     return true;
 }
 

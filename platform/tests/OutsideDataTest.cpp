@@ -144,3 +144,25 @@ TEST(OutsideData, WhatLoadsSavesAndLoadsAgainUnchanged)
     const DesignData second = DesignData::parse(saved, "second");
     EXPECT_EQ(second.toJson(), saved);
 }
+
+TEST(OutsideData, LongPropertyListsKeepOrderAndNamesWithoutRegardToCase)
+{
+    PropertyMap m;
+    for (int i = 0; i < 1000; ++i)
+        m.set(QStringLiteral("Key%1").arg(i), Variant(int32_t(i)));
+    m.set("KEY5", Variant("five"));
+    EXPECT_EQ(m.count(), 1000);
+    EXPECT_EQ(m.keys().at(5), "Key5");
+    EXPECT_EQ(m.value("key5").toString(), "five");
+    EXPECT_TRUE(m.remove("kEy3"));
+    EXPECT_FALSE(m.contains("Key3"));
+    EXPECT_EQ(m.keys().at(3), "Key4");
+    EXPECT_EQ(m.value("KEY999").toLong(), 999);
+    m.set("Key3", Variant(3));
+    EXPECT_EQ(m.keys().last(), "Key3");
+    EXPECT_EQ(m.value("key4").toLong(), 4);
+    PropertyMap copy = m;
+    m.clear();
+    EXPECT_FALSE(m.contains("Key4"));
+    EXPECT_EQ(copy.value("KEY4").toLong(), 4);
+}
