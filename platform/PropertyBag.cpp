@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace plat {
@@ -43,16 +44,37 @@ FontPtr fontFromJson(const QString& key, const QJsonObject& o)
     if (!name.isString())
         badValue(key, QStringLiteral("a font needs a Name"));
     f->setName(name.toString());
-    if (o.contains(QStringLiteral("Size")))
-        f->setSize(o.value(QStringLiteral("Size")).toDouble(8.25));
+    // Each number goes through the font's own setter, which refuses what the
+    // font cannot hold (380); the message names the field.
+    auto number = [&](const char* field, const std::function<void(double)>& set) {
+        const QJsonValue v = o.value(QLatin1String(field));
+        if (v.isUndefined())
+            return;
+        const double d = v.toDouble(std::numeric_limits<double>::quiet_NaN());
+        try {
+            if (!v.isDouble())
+                raise(err::InvalidProperty);
+            set(d);
+        } catch (const RuntimeError&) {
+            badValue(key, QStringLiteral("the font's %1 cannot be %2")
+                              .arg(QLatin1String(field), v.isDouble() ? numberText(d) : QStringLiteral("that")));
+        }
+    };
+    auto whole = [&](const char* field, void (Font::*set)(int32_t)) {
+        number(field, [&](double d) {
+            if (std::trunc(d) != d || d < -2147483648.0 || d > 2147483647.0)
+                raise(err::InvalidProperty);
+            (f.get()->*set)(int32_t(d));
+        });
+    };
+    number("Size", [&](double d) { f->setSize(d); });
     f->setBold(o.value(QStringLiteral("Bold")).toBool(false));
     f->setItalic(o.value(QStringLiteral("Italic")).toBool(false));
     f->setUnderline(o.value(QStringLiteral("Underline")).toBool(false));
     f->setStrikethrough(o.value(QStringLiteral("Strikethrough")).toBool(false));
     // An explicit weight is finer than Bold and wins over it.
-    if (o.contains(QStringLiteral("Weight")))
-        f->setWeight(int16_t(o.value(QStringLiteral("Weight")).toInt(400)));
-    f->setCharset(int16_t(o.value(QStringLiteral("Charset")).toInt(0)));
+    whole("Weight", &Font::setWeight);
+    whole("Charset", &Font::setCharset);
     return f;
 }
 

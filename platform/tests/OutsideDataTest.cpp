@@ -3,6 +3,7 @@
 // case here is an input that once gave a wrong result or undefined
 // behaviour.
 #include "DesignData.h"
+#include "Font.h"
 #include "Numbers.h"
 #include "PropertyBag.h"
 #include "QtPrinters.h"
@@ -165,4 +166,41 @@ TEST(OutsideData, LongPropertyListsKeepOrderAndNamesWithoutRegardToCase)
     m.clear();
     EXPECT_FALSE(m.contains("Key4"));
     EXPECT_EQ(copy.value("KEY4").toLong(), 4);
+}
+
+TEST(OutsideData, FontFieldsOutOfRangeAreRefusedAndKeepTheirValue)
+{
+    auto f = Font::make("Arial", 10);
+    EXPECT_EQ(raisedError([&] { f->setWeight(70000); }), err::InvalidProperty);
+    EXPECT_EQ(raisedError([&] { f->setWeight(-1); }), err::InvalidProperty);
+    EXPECT_EQ(raisedError([&] { f->setCharset(256); }), err::InvalidProperty);
+    EXPECT_EQ(raisedError([&] { f->setSize(-12); }), err::InvalidProperty);
+    EXPECT_EQ(f->Weight(), 400);
+    EXPECT_FALSE(f->Bold());
+    EXPECT_EQ(f->Charset(), 0);
+    EXPECT_DOUBLE_EQ(f->Size(), 10.0);
+    f->setWeight(1000);
+    f->setCharset(255);
+    f->setSize(0);
+    EXPECT_EQ(f->Weight(), 1000);
+    EXPECT_EQ(f->Charset(), 255);
+
+    for (const char* json : {R"({"Font": {"Name": "Arial", "Weight": 70000}})",
+                             R"({"Font": {"Name": "Arial", "Size": -12}})",
+                             R"({"Font": {"Name": "Arial", "Size": "12"}})",
+                             R"({"Font": {"Name": "Arial", "Weight": 700.5}})",
+                             R"({"Font": {"Name": "Arial", "Weight": 1e20}})",
+                             R"({"Font": {"Name": "Arial", "Charset": -1}})"}) {
+        try {
+            mapOf(json);
+            ADD_FAILURE() << json;
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.number(), err::InvalidProperty) << json;
+            EXPECT_TRUE(e.info().description.contains("the font's")) << e.info().description.toStdString();
+        }
+    }
+    const ErrorInfo e =
+        designFailure(R"({"form": {"name": "f", "font": {"Name": "Arial", "Size": 9, "Weight": 70000}}})");
+    EXPECT_EQ(e.number, 31037);
+    EXPECT_TRUE(e.description.contains("Weight cannot be 70000")) << e.description.toStdString();
 }
