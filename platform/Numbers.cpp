@@ -42,7 +42,6 @@ bool isBelowOne(const std::string& number)
 {
     const size_t e = number.find('e');
     const std::string mantissa = number.substr(0, e);
-    int64_t place = 0; // decimal place of the first significant digit, 1 = units
     bool found = false, point = false;
     int64_t wholeDigits = 0, leadingFractionZeros = 0;
     for (char c : mantissa) {
@@ -61,7 +60,9 @@ bool isBelowOne(const std::string& number)
     }
     if (!found)
         return true;
-    place = wholeDigits > 0 ? wholeDigits : -leadingFractionZeros;
+    // Decimal place of the first significant digit: 1 for units, 0 for
+    // tenths, -1 for hundredths.
+    const int64_t place = wholeDigits > 0 ? wholeDigits : -leadingFractionZeros;
     int64_t exponent = 0;
     if (e != std::string::npos) {
         size_t i = e + 1;
