@@ -118,7 +118,7 @@ QRect titleBarButton(bool tool)
 {
     QStyle* style = desktopStyle();
     QStyleOptionTitleBar opt;
-    opt.titleBarFlags = tool ? Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+    opt.titleBarFlags = tool ? Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                              : Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                    | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
     opt.subControls = QStyle::SC_All;
@@ -133,8 +133,10 @@ QRect titleBarButton(bool tool)
     if (r.isEmpty()) {
         // A style that draws no buttons of its own: square buttons of the
         // style's button size, or of the bar less its margins.
-        const int side = style->pixelMetric(QStyle::PM_TitleBarButtonSize, &opt);
-        r = QRect(0, 0, side > 0 ? side : std::max(height - 4, 1), side > 0 ? side : std::max(height - 4, 1));
+        const int margins = std::max(height - 4, 1);
+        const int size = style->pixelMetric(QStyle::PM_TitleBarButtonSize, &opt);
+        const int side = size > 0 ? std::min(size, margins) : margins;
+        r = QRect(0, 0, side, side);
     }
     return r;
 }
@@ -248,6 +250,8 @@ public:
     }
     ~LentControlGuard() override
     {
+        if (lent_ && lent_->property("zg_lent_guard").value<QObject*>() == this)
+            lent_->setProperty("zg_lent_guard", QVariant());
         if (released_ || !lent_ || !home_ || lent_->parentWidget() == home_)
             return;
         const QPoint at = lent_->pos();
@@ -269,8 +273,8 @@ private:
 
 LentControlGuard* guardOf(QWidget* lent)
 {
-    auto* guard = qobject_cast<QObject*>(lent->property("zg_lent_guard").value<QObject*>());
-    auto* g = dynamic_cast<LentControlGuard*>(guard);
+    // The guard clears the property when it goes, so the pointer is live.
+    auto* g = static_cast<LentControlGuard*>(lent->property("zg_lent_guard").value<QObject*>());
     return g && g->lent() == lent ? g : nullptr;
 }
 
