@@ -83,7 +83,8 @@ public:
     virtual bool SetFloatingWindow(const plat::ObjectPtr& Form, const plat::Variant& Floating = plat::Variant()) = 0;
 
     // Gives the form's window the shape of the polygon "(x,y)-(x,y)-...",
-    // in pixels of the window. Returns False and leaves the shape alone for
+    // in pixels of the window; the window manager's frame goes, as it
+    // would lie outside the shape. Returns False and leaves the shape alone for
     // text that is not such a list, for fewer than three or more than 4096
     // points and for numbers outside +/-32767.
     virtual bool SetFormShapeFromPoints(const plat::ObjectPtr& Form, const QString& Points) { unsupported("SetFormShapeFromPoints"); }

@@ -384,6 +384,14 @@ bool FormFunctionsImpl::SetFormShapeFromPoints(const plat::ObjectPtr& Form, cons
     const QRegion region(*polygon, Qt::OddEvenFill);
     if (region.isEmpty())
         return false;
+    // The polygon is in the window's own pixels: a frame of the window
+    // manager around it would lie outside the shape.
+    if (w->isWindow() && !w->windowFlags().testFlag(Qt::FramelessWindowHint)) {
+        const bool shown = w->isVisible();
+        w->setWindowFlag(Qt::FramelessWindowHint, true);
+        if (shown)
+            w->show();
+    }
     w->setMask(region);
     return true;
 }
