@@ -40,6 +40,9 @@ public:
 std::shared_ptr<DisplayModeSwitch> displayModeSwitch();
 // Tests: replace it (nullptr goes back to the real one).
 void installDisplayModeSwitch(std::shared_ptr<DisplayModeSwitch> s);
+// Tests of the switch itself: the real switch, allowed in a test program
+// for the modes of an X server the test started itself (it never saves).
+std::shared_ptr<DisplayModeSwitch> xrandrSwitchForPrivateServer();
 
 // The modes of the X display `displayName` through the extension; nothing
 // when the display cannot be opened or lacks the extension (1.2 or later).

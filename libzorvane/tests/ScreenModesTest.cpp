@@ -1,11 +1,11 @@
 #include "Error.h"
 #include "FakeSeams.h"
+#include "PrivateXvfb.h"
 #include "QtPrinters.h"
 #include "ScreenModesImpl.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -127,48 +127,9 @@ TEST_F(ScreenModes, ASavedModeReadsBackAndAnOddFileReadsAsNone)
     EXPECT_TRUE(zg::savedScreenModePath().startsWith(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)));
 }
 
-// A private X server of its own; nothing here touches the display of the
-// machine the tests run on.
-class PrivateXvfb {
-public:
-    PrivateXvfb()
-    {
-        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-        if (xvfb.isEmpty())
-            return;
-        // The server picks a free display number and writes it to stdout.
-        process_.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                              QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                              QStringLiteral("tcp"), QStringLiteral("+extension"), QStringLiteral("RANDR")});
-        if (!process_.waitForStarted(5000))
-            return;
-        QByteArray out;
-        while (!out.contains('\n') && process_.waitForReadyRead(10000))
-            out += process_.readAllStandardOutput();
-        bool ok = false;
-        const int n = out.trimmed().toInt(&ok);
-        if (ok)
-            name_ = ":" + QByteArray::number(n);
-    }
-    ~PrivateXvfb()
-    {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.terminate();
-            if (!process_.waitForFinished(3000))
-                process_.kill();
-            process_.waitForFinished(3000);
-        }
-    }
-    const QByteArray& name() const { return name_; }
-
-private:
-    QProcess process_;
-    QByteArray name_;
-};
-
 TEST_F(ScreenModes, ThePrivateXServersModesAreReadThroughTheExtension)
 {
-    PrivateXvfb x;
+    zgtest::PrivateXvfb x;
     if (x.name().isEmpty())
         GTEST_SKIP() << "no Xvfb to start";
     const auto list = zg::readXRandRModes(x.name());
