@@ -3,6 +3,8 @@
 #include "Graphics.h"
 #include "ImageList.h"
 #include "Label.h"
+#include "Lists.h"
+#include "ScrollBar.h"
 #include "TextBox.h"
 #include "Timer.h"
 #include "UserControl.h"
@@ -26,6 +28,9 @@ QHash<QString, ControlFactory>& registry()
         m.insert(QStringLiteral("image"), [] { return std::make_shared<Image>(); });
         m.insert(QStringLiteral("shape"), [] { return std::make_shared<Shape>(); });
         m.insert(QStringLiteral("timer"), [] { return std::make_shared<Timer>(); });
+        m.insert(QStringLiteral("combobox"), [] { return std::make_shared<ComboBox>(); });
+        m.insert(QStringLiteral("listbox"), [] { return std::make_shared<ListBox>(); });
+        m.insert(QStringLiteral("hscrollbar"), [] { return std::make_shared<HScrollBar>(); });
         m.insert(QStringLiteral("imagelist"), [] { return std::make_shared<ImageList>(); });
         return m;
     }();
