@@ -116,7 +116,9 @@ public:
             });
             limit.start(timeoutMs);
             poll.start(10);
-            loop.exec();
+            // The program waits for the sound: windows keep painting, but
+            // take no input meanwhile.
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
         }
         return !failed_;
     }
