@@ -42,15 +42,27 @@ public:
     // digits than the width holds raise 30034; an empty text or any other
     // character raises 30036; a data type outside 0..5 raises 5. DataType
     // is left as it was.
-    virtual plat::Variant HexToDec(const QString& /*Text*/, int16_t& /*DataType*/) { plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.HexToDec")); }
-    virtual plat::Variant OctToDec(const QString& /*Text*/, int16_t& /*DataType*/) { plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.OctToDec")); }
-    virtual plat::Variant BinToDec(const QString& /*Text*/, int16_t& /*DataType*/) { plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.BinToDec")); }
+    virtual plat::Variant HexToDec(const QString& /*Text*/, int16_t& /*DataType*/)
+    {
+        plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.HexToDec"));
+    }
+    virtual plat::Variant OctToDec(const QString& /*Text*/, int16_t& /*DataType*/)
+    {
+        plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.OctToDec"));
+    }
+    virtual plat::Variant BinToDec(const QString& /*Text*/, int16_t& /*DataType*/)
+    {
+        plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.BinToDec"));
+    }
 
     // A Roman numeral of 1 to 3999 (I V X L C D M in either case, written in
     // the usual subtractive form: "IV", not "IIII"). A text with other
     // characters, an empty text or a numeral out of order raises 30036; one
     // beyond 3999 ("MMMM") raises 30034.
-    virtual int16_t RomanToDec(const QString& /*Text*/) { plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.RomanToDec")); }
+    virtual int16_t RomanToDec(const QString& /*Text*/)
+    {
+        plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.RomanToDec"));
+    }
 
     // The digits of a whole number (a fraction rounds half to even) in the
     // value's own width: a negative Integer or Boolean in 16-bit two's
@@ -58,12 +70,24 @@ public:
     // type in 64 bits (sixteen Fs). Values from -2^63 to 2^64-1 are
     // accepted; others raise 30034. Null raises 94; text that is not a
     // number 13.
-    virtual QString DecToHex(const plat::Variant& /*Value*/) { plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.DecToHex")); }
-    virtual QString DecToOct(const plat::Variant& /*Value*/) { plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.DecToOct")); }
-    virtual QString DecToBin(const plat::Variant& /*Value*/) { plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.DecToBin")); }
+    virtual QString DecToHex(const plat::Variant& /*Value*/)
+    {
+        plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.DecToHex"));
+    }
+    virtual QString DecToOct(const plat::Variant& /*Value*/)
+    {
+        plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.DecToOct"));
+    }
+    virtual QString DecToBin(const plat::Variant& /*Value*/)
+    {
+        plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.DecToBin"));
+    }
     // Roman numeral of 1 to 3999 in capitals; above 3999 raises 30034, 0 or
     // less raises 5.
-    virtual QString DecToRoman(const plat::Variant& /*Value*/) { plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.DecToRoman")); }
+    virtual QString DecToRoman(const plat::Variant& /*Value*/)
+    {
+        plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.DecToRoman"));
+    }
 
     // Reinterpretations. The C-signed functions read an unsigned value's
     // bits as the signed type of the same width (65535 -> -1); a value that
@@ -74,12 +98,30 @@ public:
     // CSignedLong64 -2^63..2^64-1 (a LongLong comes back); CUnsignedLong
     // gives a LongLong of 0..2^32-1 and CUnsignedLong64 a Decimal of
     // 0..2^64-1.
-    virtual int16_t CSignedInteger(int32_t /*Value*/) { plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.CSignedInteger")); }
-    virtual int32_t CSignedLong(const plat::Variant& /*Value*/) { plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.CSignedLong")); }
-    virtual plat::Variant CSignedLong64(const plat::Variant& /*Value*/) { plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.CSignedLong64")); }
-    virtual int32_t CUnsignedInteger(int16_t /*Value*/) { plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.CUnsignedInteger")); }
-    virtual plat::Variant CUnsignedLong(int32_t /*Value*/) { plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.CUnsignedLong")); }
-    virtual plat::Variant CUnsignedLong64(const plat::Variant& /*Value*/) { plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.CUnsignedLong64")); }
+    virtual int16_t CSignedInteger(int32_t /*Value*/)
+    {
+        plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.CSignedInteger"));
+    }
+    virtual int32_t CSignedLong(const plat::Variant& /*Value*/)
+    {
+        plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.CSignedLong"));
+    }
+    virtual plat::Variant CSignedLong64(const plat::Variant& /*Value*/)
+    {
+        plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.CSignedLong64"));
+    }
+    virtual int32_t CUnsignedInteger(int16_t /*Value*/)
+    {
+        plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.CUnsignedInteger"));
+    }
+    virtual plat::Variant CUnsignedLong(int32_t /*Value*/)
+    {
+        plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.CUnsignedLong"));
+    }
+    virtual plat::Variant CUnsignedLong64(const plat::Variant& /*Value*/)
+    {
+        plat::raise(plat::err::NotSupported, QStringLiteral("ZorvaneNumbers.CUnsignedLong64"));
+    }
 
     // Count random digits of the number system (radix 2 to 36; Empty or
     // Missing means 10). Digits above 9 are the capitals A to Z. A count of
