@@ -1,5 +1,6 @@
 #include "Register.h"
 
+#include "APMImpl.h"
 #include "DataImpl.h"
 #include "FilesAndFoldersImpl.h"
 #include "FormFunctionsImpl.h"
@@ -7,6 +8,7 @@
 #include "MiscellaneousImpl.h"
 #include "MultimediaImpl.h"
 #include "NumbersImpl.h"
+#include "ScreenModesImpl.h"
 #include "StringsImpl.h"
 #include "SystemImpl.h"
 
@@ -24,6 +26,8 @@ void registerLibrary()
     registerClass<ZorvaneMultimedia, MultimediaImpl>();
     registerClass<ZorvaneFilesAndFolders, FilesAndFoldersImpl>();
     registerClass<ZorvaneFormFunctions, FormFunctionsImpl>();
+    registerClass<ZorvaneScreenModes, ScreenModesImpl>();
+    registerClass<ZorvaneAPM, APMImpl>();
     registerGhostCanvas();
 }
 

@@ -169,6 +169,7 @@ Drive driveFrom(const Mount& m, const DriveFacts& facts)
     d.kind = kindOf(m, d.device, facts);
     d.ready = true;
     d.label = facts.labels.value(d.device);
+    d.uuid = facts.uuids.value(d.device);
     return d;
 }
 
@@ -369,6 +370,13 @@ DriveFacts readDriveFacts()
         const QString target = QFileInfo(QFileInfo(link).canonicalFilePath()).fileName();
         if (!target.isEmpty())
             facts.labels.insert(target, decodeLabelName(QFileInfo(link).fileName()));
+    }
+    QDirIterator uuids(QStringLiteral("/dev/disk/by-uuid"), QDir::Files | QDir::System);
+    while (uuids.hasNext()) {
+        const QString link = uuids.next();
+        const QString target = QFileInfo(QFileInfo(link).canonicalFilePath()).fileName();
+        if (!target.isEmpty())
+            facts.uuids.insert(target, QFileInfo(link).fileName());
     }
     for (const QString& line : readSmallFile(QStringLiteral("/proc/sys/dev/cdrom/info")).split(u'\n'))
         if (line.startsWith(QLatin1String("drive name:")))

@@ -68,6 +68,7 @@ struct Drive {
     DriveKind kind = DriveKind::Fixed;
     bool ready = true;   // mounted (an empty optical or removable drive is not)
     QString label;       // the volume label; "" when it has none
+    QString uuid;        // the file system's identifier from /dev/disk/by-uuid; "" when it has none
 
     // "C:\"
     QString rootPath() const;
@@ -99,6 +100,7 @@ struct DriveFacts {
     QMap<QString, QString> byNumber;     // "8:17" -> "sdb1"
     QMap<QString, QString> byPath;       // a device path that is a link ("/dev/disk/by-uuid/..", "/dev/mapper/x") -> kernel name
     QMap<QString, QString> labels;       // kernel name -> volume label (decoded)
+    QMap<QString, QString> uuids;        // kernel name -> file-system identifier ("1C2D-3E4F")
     QStringList opticalDrives;           // "sr0", ...
 };
 

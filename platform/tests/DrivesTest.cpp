@@ -73,6 +73,7 @@ DriveFacts desktopFacts()
     f.blocks.insert("loop0", {"loop0", false, false});
     f.byNumber = {{"8:2", "sda2"}, {"8:3", "sda3"}, {"8:17", "sdb1"}, {"8:33", "sdc1"}};
     f.labels = {{"sda2", decodeLabelName("Debian\\x20root")}, {"sdb1", "KINGSTON"}};
+    f.uuids = {{"sdb1", "1C2D-3E4F"}};
     f.opticalDrives = {"sr0"};
     return f;
 }
@@ -128,6 +129,7 @@ TEST_F(DriveMapTest, RemovableOpticalNetworkAndRamDrivesWithTheirFacts)
     EXPECT_EQ(at('E').kind, DriveKind::Removable);
     EXPECT_EQ(at('E').label, "KINGSTON");
     EXPECT_EQ(at('E').device, "sdb1");
+    EXPECT_EQ(at('E').uuid, "1C2D-3E4F");
     EXPECT_EQ(at('F').kind, DriveKind::Fixed);
     EXPECT_EQ(at('G').kind, DriveKind::Network);
     EXPECT_EQ(at('G').source, "fileserver:/export/projects");
@@ -227,11 +229,11 @@ TEST_F(DriveMapTest, PathsGoThroughTheMapBothWays)
 
 TEST_F(DriveMapTest, TheDeepestMountPointWinsAndTheWorkingFolderIsItsDrivesCurrentFolder)
 {
-    Drive c{u'C', "/", "", "", "", DriveKind::Fixed, true, ""};
-    Drive d{u'D', "/srv/a", "/dev/sdb1", "sdb1", "ext4", DriveKind::Fixed, true, "A"};
-    Drive e{u'E', "/srv/a/b", "/dev/sdc1", "sdc1", "ext4", DriveKind::Fixed, true, ""};
+    Drive c{u'C', "/", "", "", "", DriveKind::Fixed, true, "", ""};
+    Drive d{u'D', "/srv/a", "/dev/sdb1", "sdb1", "ext4", DriveKind::Fixed, true, "A", ""};
+    Drive e{u'E', "/srv/a/b", "/dev/sdc1", "sdc1", "ext4", DriveKind::Fixed, true, "", ""};
     const QString cwd = QDir::currentPath();
-    Drive w{u'F', cwd, "/dev/sdd1", "sdd1", "ext4", DriveKind::Fixed, true, ""};
+    Drive w{u'F', cwd, "/dev/sdd1", "sdd1", "ext4", DriveKind::Fixed, true, "", ""};
     installDriveMap({c, d, e, w});
     EXPECT_EQ(fromSystemPath("/srv/a/b/c"), "E:\\c");
     EXPECT_EQ(fromSystemPath("/srv/a/c"), "D:\\c");

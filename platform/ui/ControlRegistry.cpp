@@ -1,5 +1,6 @@
 #include "Buttons.h"
 #include "Containers.h"
+#include "FileLists.h"
 #include "Graphics.h"
 #include "ImageList.h"
 #include "Label.h"
@@ -31,6 +32,9 @@ QHash<QString, ControlFactory>& registry()
         m.insert(QStringLiteral("combobox"), [] { return std::make_shared<ComboBox>(); });
         m.insert(QStringLiteral("listbox"), [] { return std::make_shared<ListBox>(); });
         m.insert(QStringLiteral("hscrollbar"), [] { return std::make_shared<HScrollBar>(); });
+        m.insert(QStringLiteral("drivelistbox"), [] { return std::make_shared<DriveListBox>(); });
+        m.insert(QStringLiteral("dirlistbox"), [] { return std::make_shared<DirListBox>(); });
+        m.insert(QStringLiteral("filelistbox"), [] { return std::make_shared<FileListBox>(); });
         m.insert(QStringLiteral("imagelist"), [] { return std::make_shared<ImageList>(); });
         return m;
     }();

@@ -5,6 +5,7 @@
 #include "Buttons.h"
 #include "Containers.h"
 #include "Drag.h"
+#include "FileLists.h"
 #include "Form.h"
 #include "Graphics.h"
 #include "ImageList.h"

@@ -176,6 +176,17 @@ void ListControl::showItemsInList()
     showing_ = false;
 }
 
+void ListControl::showInsertedInList(int32_t index)
+{
+    auto* w = listWidget();
+    if (!w)
+        return;
+    showing_ = true;
+    w->insertItem(index, items_[size_t(index)].text);
+    showing_ = false;
+    showSelectionInList();
+}
+
 void ListControl::showSelectionInList()
 {
     auto* w = listWidget();
@@ -209,7 +220,7 @@ void ItemListControl::AddItem(const QString& item, int32_t index)
     if (listIndex_ >= index)
         ++listIndex_;
     newIndex_ = index;
-    showItems();
+    showInserted(index);
 }
 
 void ItemListControl::Clear()
@@ -325,6 +336,17 @@ void ComboBox::showItems()
     c->clear();
     for (const auto& item : items_)
         c->addItem(item.text);
+    showing_ = false;
+    showSelection();
+}
+
+void ComboBox::showInserted(int32_t index)
+{
+    auto* c = qobject_cast<QComboBox*>(widget_.data());
+    if (!c)
+        return;
+    showing_ = true;
+    c->insertItem(index, items_[size_t(index)].text);
     showing_ = false;
     showSelection();
 }

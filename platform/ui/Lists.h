@@ -47,6 +47,8 @@ protected:
     // The widget shows the entries again / the selection again.
     virtual void showItems() = 0;
     virtual void showSelection() = 0;
+    // The widget shows one entry put in at `index` (and the selection).
+    virtual void showInserted(int32_t index) { showItems(); }
     // The user chose entry `index` (-1 none) in the widget; with
     // `raiseWhenSame` a choice of the selected entry raises Click again.
     void userSelected(int32_t index, bool raiseWhenSame);
@@ -61,6 +63,7 @@ protected:
     QWidget* createListWidget(QWidget* parent, Event<>& dblClick);
     void showItemsInList();
     void showSelectionInList();
+    void showInsertedInList(int32_t index);
     QListWidget* listWidget() const;
 
     std::vector<Item> items_;
@@ -121,6 +124,7 @@ protected:
     QWidget* createWidget(QWidget* parent) override;
     void showItems() override;
     void showSelection() override;
+    void showInserted(int32_t index) override;
     void selectionChanged() override;
 
 private:
@@ -138,6 +142,7 @@ protected:
     QWidget* createWidget(QWidget* parent) override { return createListWidget(parent, DblClick); }
     void showItems() override { showItemsInList(); }
     void showSelection() override { showSelectionInList(); }
+    void showInserted(int32_t index) override { showInsertedInList(index); }
 };
 
 } // namespace plat
