@@ -8,13 +8,8 @@
 #pragma once
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QThread>
-
-#include <unistd.h>
 
 namespace zgtest {
 
@@ -29,34 +24,31 @@ public:
             why_ = "Xvfb is not installed";
             return false;
         }
-        // A number far from the usual ones, free of any server's lock.
-        for (int attempt = 0; attempt < 20; ++attempt) {
-            const int n = 300 + int((::getpid() * 7 + attempt * 13) % 600);
-            if (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n))
-                || QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)))
-                continue;
-            server_.setProgram(xvfb);
-            server_.setArguments({ QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
-                                   QStringLiteral("%1x%2x24").arg(width).arg(height), QStringLiteral("-nolisten"),
-                                   QStringLiteral("tcp") });
-            server_.setStandardOutputFile(QProcess::nullDevice());
-            server_.setStandardErrorFile(QProcess::nullDevice());
-            server_.start();
-            if (!server_.waitForStarted(5000))
-                continue;
-            const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
-            for (int i = 0; i < 100 && server_.state() == QProcess::Running; ++i) {
-                if (QFileInfo::exists(socket)) {
-                    QThread::msleep(100);
-                    name_ = QByteArray(":") + QByteArray::number(n);
-                    return true;
-                }
-                QThread::msleep(50);
-            }
-            stop();
+        // The server picks a free display number itself and writes it to its
+        // output, so two test programs never race for one.
+        server_.setProgram(xvfb);
+        server_.setArguments({ QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                               QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(width).arg(height),
+                               QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("+extension"),
+                               QStringLiteral("RANDR") });
+        server_.setStandardErrorFile(QProcess::nullDevice());
+        server_.start();
+        if (!server_.waitForStarted(5000)) {
+            why_ = "no private Xvfb could be started";
+            return false;
         }
-        why_ = "no private Xvfb could be started";
-        return false;
+        QByteArray out;
+        while (!out.contains('\n') && server_.waitForReadyRead(10000))
+            out += server_.readAllStandardOutput();
+        bool ok = false;
+        const int n = out.trimmed().toInt(&ok);
+        if (!ok) {
+            stop();
+            why_ = "the private Xvfb gave no display number";
+            return false;
+        }
+        name_ = QByteArray(":") + QByteArray::number(n);
+        return true;
     }
 
     void stop()
