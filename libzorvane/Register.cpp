@@ -1,8 +1,10 @@
 #include "Register.h"
 
 #include "DataImpl.h"
+#include "EncryptionImpl.h"
 #include "FilesAndFoldersImpl.h"
 #include "FormFunctionsImpl.h"
+#include "IconsImpl.h"
 #include "Library.h"
 #include "MiscellaneousImpl.h"
 #include "MultimediaImpl.h"
@@ -24,6 +26,8 @@ void registerLibrary()
     registerClass<ZorvaneMultimedia, MultimediaImpl>();
     registerClass<ZorvaneFilesAndFolders, FilesAndFoldersImpl>();
     registerClass<ZorvaneFormFunctions, FormFunctionsImpl>();
+    registerClass<ZorvaneIcons, IconsImpl>();
+    registerClass<ZorvaneEncryption, EncryptionImpl>();
     registerGhostCanvas();
 }
 
