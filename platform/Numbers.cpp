@@ -232,4 +232,26 @@ QString formatThousands(double v)
 QString Hex(int32_t v) { return QString::number(uint32_t(v), 16).toUpper(); }
 QString Hex16(int16_t v) { return QString::number(uint16_t(v), 16).toUpper(); }
 
+QString booleanText(bool v) { return v ? QStringLiteral("True") : QStringLiteral("False"); }
+
+QString timeSpanText(double seconds)
+{
+    if (!std::isfinite(seconds))
+        return QString();
+    const double whole = std::round(std::fabs(seconds));
+    if (whole > 9.0e15) // beyond whole-second precision of a double
+        return QString();
+    const auto total = int64_t(whole);
+    const int64_t hours = total / 3600;
+    const int minutes = int(total / 60 % 60);
+    const int secs = int(total % 60);
+    const QString text = QStringLiteral("%1:%2:%3")
+                             .arg(hours, 2, 10, QLatin1Char('0'))
+                             .arg(minutes, 2, 10, QLatin1Char('0'))
+                             .arg(secs, 2, 10, QLatin1Char('0'));
+    return seconds < 0 && total != 0 ? u'-' + text : text;
+}
+
+QString timeSpanTextFromDays(double days) { return timeSpanText(days * 86400.0); }
+
 } // namespace plat
