@@ -118,7 +118,10 @@ bool DiskInfoImpl::IsNTFS()
 QString DiskInfoImpl::SerialNumber()
 {
     const auto d = readyDrive();
-    return d ? diskProbe()->identity(*d).uuid : QString();
+    if (!d)
+        return {};
+    const QString uuid = diskProbe()->identity(*d).uuid;
+    return uuid.isEmpty() ? d->uuid : uuid;
 }
 
 QString DiskInfoImpl::ShareName()

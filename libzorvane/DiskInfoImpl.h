@@ -21,6 +21,7 @@ public:
         int32_t kind = 3;   // drive-type code
         bool ready = false;
         QString label;      // the drive map's label
+        QString uuid;       // the drive map's file-system identifier
     };
     struct Space {
         uint64_t blockSize = 0; // bytes of one block (fragment size)

@@ -1,11 +1,12 @@
 // The machine's drive facts: the drive map, statvfs, the block devices'
-// attributes in /sys, and the volumes' labels and identifiers from libblkid
-// (when the device can be read), udev's records, or /dev/disk/by-* links.
+// attributes in /sys, and the volumes' labels, identifiers and file-system
+// versions from libblkid (when the device can be read) or udev's records.
+// The drive map's label and identifier (from /dev/disk/by-*) stand in for
+// what neither gives.
 #include "DiskInfoImpl.h"
 
 #include "Paths.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <blkid/blkid.h>
@@ -71,30 +72,22 @@ void probeWithUdev(const QString& devicePath, DiskProbe::Identity& id)
     }
 }
 
-// The name of the /dev/disk/<folder> link that leads to the device.
-QString linkTo(const QString& folder, const QString& devicePath)
-{
-    const QString target = QFileInfo(devicePath).canonicalFilePath();
-    if (target.isEmpty())
-        return {};
-    const QDir dir(QStringLiteral("/dev/disk/") + folder);
-    for (const QFileInfo& link : dir.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot))
-        if (link.canonicalFilePath() == target)
-            return link.fileName();
-    return {};
-}
-
 class LinuxDiskProbe : public DiskProbe {
 public:
     std::optional<Drive> drive(QChar letter) override
     {
-        // Until every drive comes from the drive map, C: is the root.
-        if (letter.toUpper() != QLatin1Char('C'))
+        const plat::Drive* m = plat::driveFor(letter);
+        if (!m)
             return std::nullopt;
         Drive d;
-        d.mountPoint = QStringLiteral("/");
-        d.ready = true;
-        d.kind = 3;
+        d.mountPoint = m->mountPoint;
+        d.source = m->source;
+        d.device = m->device;
+        d.fsType = m->fsType;
+        d.kind = static_cast<int32_t>(m->kind);
+        d.ready = m->ready;
+        d.label = m->label;
+        d.uuid = m->uuid;
         return d;
     }
 
@@ -135,10 +128,6 @@ public:
         probeWithBlkid(devicePath, id);
         if (id.type.isEmpty())
             probeWithUdev(devicePath, id);
-        if (id.label.isEmpty())
-            id.label = linkTo(QStringLiteral("by-label"), devicePath);
-        if (id.uuid.isEmpty())
-            id.uuid = linkTo(QStringLiteral("by-uuid"), devicePath);
         return id;
     }
 };
