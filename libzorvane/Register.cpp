@@ -2,8 +2,10 @@
 
 #include "APMImpl.h"
 #include "DataImpl.h"
+#include "EncryptionImpl.h"
 #include "FilesAndFoldersImpl.h"
 #include "FormFunctionsImpl.h"
+#include "IconsImpl.h"
 #include "Library.h"
 #include "MiscellaneousImpl.h"
 #include "MultimediaImpl.h"
@@ -28,6 +30,8 @@ void registerLibrary()
     registerClass<ZorvaneFormFunctions, FormFunctionsImpl>();
     registerClass<ZorvaneScreenModes, ScreenModesImpl>();
     registerClass<ZorvaneAPM, APMImpl>();
+    registerClass<ZorvaneIcons, IconsImpl>();
+    registerClass<ZorvaneEncryption, EncryptionImpl>();
     registerGhostCanvas();
 }
 

@@ -1,11 +1,12 @@
 // zgart ART_DIR WINDOWS_DIR SYSTEM_DIR
 // Draws the suite's pictures into ART_DIR (PNG files and one .qrc per
 // resource library), synthesises its sounds into WINDOWS_DIR and writes its
-// help pages into SYSTEM_DIR.
+// help pages into SYSTEM_DIR and its sample icons into WINDOWS_DIR.
 #include "ArtSet.h"
 #include "ControlArt.h"
 #include "HelpPages.h"
 #include "ItemArt.h"
+#include "SampleIcons.h"
 #include "ShellArt.h"
 #include "Sounds.h"
 
@@ -42,6 +43,7 @@ int main(int argc, char** argv)
 
     QString error;
     if (!art.write(artDir, &error) || !zgart::writeSounds(windowsDir, &error) ||
+        !zgart::writeSampleIcons(windowsDir, &error) ||
         !zgart::writeHelp(systemDir, &error)) {
         std::fprintf(stderr, "zgart: %s\n", qPrintable(error));
         return 1;
