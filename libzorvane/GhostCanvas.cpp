@@ -187,6 +187,25 @@ void GhostCanvas::Line(double X1, double Y1, double X2, double Y2, std::optional
         i0 = std::max<int64_t>(i0, m0 - extent + 1);
         i1 = std::min<int64_t>(i1, m0 + 1);
     }
+    // Straight across or down: one row or column, written in place.
+    if (minor == 0 && drawMode_ == 13) {
+        const int64_t crossExtent = xMajor ? image_.height() : image_.width();
+        if (n0 >= 0 && n0 < crossExtent && i0 < i1) {
+            const uint32_t px = 0xFF000000u | (pen & 0xFFFFFFu);
+            if (xMajor) {
+                auto* row = reinterpret_cast<uint32_t*>(image_.scanLine(int(n0)));
+                for (int64_t i = i0; i < i1; ++i)
+                    row[m0 + ms * i] = px;
+            } else {
+                for (int64_t i = i0; i < i1; ++i)
+                    reinterpret_cast<uint32_t*>(image_.scanLine(int(m0 + ms * i)))[n0] = px;
+            }
+            drawnOn_ = true;
+        }
+        curX_ = X2;
+        curY_ = Y2;
+        return;
+    }
     for (int64_t i = i0; i < i1; ++i) {
         const int64_t m = m0 + ms * i;
         const int64_t n = n0 + ns * int64_t((__int128(2) * i * minor + major) / (2 * major));
@@ -289,6 +308,26 @@ void GhostCanvas::runBlit(const Blit& b, F&& pixel)
     const int64_t j1 = std::min<int64_t>(b.dh, int64_t(image_.height()) - b.dy);
     if (i0 >= i1 || j0 >= j1)
         return;
+    // Plain 32-bit pictures are read straight from their rows.
+    const QImage::Format fmt = b.src->format();
+    const bool direct = fmt == QImage::Format_RGB32 || fmt == QImage::Format_ARGB32;
+    const QRgb opaque = fmt == QImage::Format_RGB32 ? 0xFF000000u : 0u;
+    // A copy at the picture's own size from a plain 32-bit picture: source
+    // and destination run side by side, row by row.
+    if (direct && b.dw == b.sw && b.dh == b.sh) {
+        const int64_t c0 = std::max(i0, -int64_t(b.sx)), c1 = std::min(i1, int64_t(b.src->width()) - b.sx);
+        const int64_t r0 = std::max(j0, -int64_t(b.sy)), r1 = std::min(j1, int64_t(b.src->height()) - b.sy);
+        if (c0 >= c1 || r0 >= r1)
+            return;
+        for (int64_t j = r0; j < r1; ++j) {
+            const QRgb* row = reinterpret_cast<const QRgb*>(b.src->constScanLine(int(b.sy + j))) + b.sx;
+            auto* dest = reinterpret_cast<uint32_t*>(image_.scanLine(int(b.dy + j))) + b.dx;
+            for (int64_t i = c0; i < c1; ++i)
+                pixel(dest[i], row[i] | opaque);
+        }
+        drawnOn_ = true;
+        return;
+    }
     // The source column of every drawn destination column, worked out once
     // per copy rather than once per pixel (-1: outside the picture).
     std::vector<int32_t> columns(size_t(i1 - i0));
@@ -296,10 +335,6 @@ void GhostCanvas::runBlit(const Blit& b, F&& pixel)
         const int64_t sxx = gdi::sourceIndex(i, b.dw, b.sx, b.sw);
         columns[size_t(i - i0)] = (sxx < 0 || sxx >= b.src->width()) ? -1 : int32_t(sxx);
     }
-    // Plain 32-bit pictures are read straight from their rows.
-    const QImage::Format fmt = b.src->format();
-    const bool direct = fmt == QImage::Format_RGB32 || fmt == QImage::Format_ARGB32;
-    const QRgb opaque = fmt == QImage::Format_RGB32 ? 0xFF000000u : 0u;
     for (int64_t j = j0; j < j1; ++j) {
         const int64_t syy = gdi::sourceIndex(j, b.dh, b.sy, b.sh);
         if (syy < 0 || syy >= b.src->height())
@@ -319,7 +354,7 @@ void GhostCanvas::runBlit(const Blit& b, F&& pixel)
 
 namespace {
 // Source over destination by the source's alpha, 0x00RRGGBB.
-uint32_t over(QRgb s, uint32_t d)
+[[gnu::always_inline]] inline uint32_t over(QRgb s, uint32_t d)
 {
     const int a = qAlpha(s);
     if (a == 255)
@@ -419,7 +454,10 @@ plat::PicturePtr GhostCanvas::Picture() const
 {
     if (image_.isNull())
         return plat::Picture::empty();
-    return plat::Picture::fromImage(image_.copy());
+    // The picture shares the pixels; the surface's next drawing copies them
+    // first (a surface drawn once and dropped, as every paint's is, never
+    // copies at all).
+    return plat::Picture::fromImage(image_);
 }
 
 void GhostCanvas::setPicture(const plat::PicturePtr& NewPicture)

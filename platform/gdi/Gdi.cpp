@@ -6,6 +6,7 @@
 #include "Window.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -13,8 +14,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 namespace plat::gdi {
 
@@ -170,6 +173,58 @@ QFont fontOf(const DcEntry& dc, int32_t* escapement)
     return f;
 }
 
+// The measures of a font, kept for the few fonts drawn with lately: making
+// a font's metrics and shaping a text are the dear part of drawing text, and
+// a paint measures and draws the same captions in the same fonts many times.
+class TextMetrics {
+public:
+    explicit TextMetrics(const QFont& source) : source_(source), font_(source), fm_(font_)
+    {
+        height_ = fm_.height();
+        ascent_ = fm_.ascent();
+    }
+    const QFont& source() const { return source_; }
+    const QFont& font() const { return font_; }
+    int height() const { return height_; }
+    int ascent() const { return ascent_; }
+    int advance(const QString& text)
+    {
+        if (text.isEmpty())
+            return 0;
+        if (auto it = widths_.constFind(text); it != widths_.constEnd())
+            return *it;
+        if (widths_.size() >= 512)
+            widths_.clear();
+        const int w = fm_.horizontalAdvance(text);
+        widths_.insert(text, w);
+        return w;
+    }
+
+private:
+    QFont source_, font_;
+    QFontMetrics fm_;
+    int height_ = 0, ascent_ = 0;
+    QHash<QString, int> widths_;
+};
+
+// The metrics of `f` (a font as fontOf gives it); the reference holds until
+// the next call.
+TextMetrics& metricsOf(const QFont& f)
+{
+    static std::vector<std::unique_ptr<TextMetrics>> kept; // most recent first
+    for (size_t i = 0; i < kept.size(); ++i) {
+        if (kept[i]->source() == f && kept[i]->source().styleStrategy() == f.styleStrategy()) {
+            if (i != 0)
+                std::rotate(kept.begin(), kept.begin() + i, kept.begin() + i + 1);
+            return *kept.front();
+        }
+    }
+    if (kept.size() >= 8)
+        kept.pop_back();
+    kept.insert(kept.begin(), std::make_unique<TextMetrics>(f));
+    return *kept.front();
+}
+
 // A painter on the context's image, clipped, with the font turned by its
 // escapement about (x, y), which becomes the painter's origin.
 void preparePainter(QPainter& p, const DcEntry& dc, const QFont& f, int32_t escapement, int x, int y)
@@ -210,7 +265,7 @@ struct TextLine {
     int start = 0; // position of its first character in the whole text
 };
 
-QList<TextLine> layoutLines(const QString& text, const QFontMetrics& fm, int width, uint32_t format)
+QList<TextLine> layoutLines(const QString& text, TextMetrics& fm, int width, uint32_t format)
 {
     QList<TextLine> lines;
     if (format & dt::SingleLine) {
@@ -226,7 +281,7 @@ QList<TextLine> layoutLines(const QString& text, const QFontMetrics& fm, int wid
         QString para = text.mid(pos, end - pos);
         if (para.endsWith(QLatin1Char('\r')))
             para.chop(1);
-        if (!(format & dt::WordBreak) || fm.horizontalAdvance(para) <= width) {
+        if (!(format & dt::WordBreak) || fm.advance(para) <= width) {
             lines.append({para, pos});
         } else {
             // Break between words; a word wider than the box keeps its own line.
@@ -237,7 +292,7 @@ QList<TextLine> layoutLines(const QString& text, const QFontMetrics& fm, int wid
                 i = lineStart;
                 while (i <= para.size()) {
                     if (i == para.size() || para[i] == QLatin1Char(' ')) {
-                        if (fm.horizontalAdvance(para.mid(lineStart, i - lineStart)) <= width || lastFit < 0)
+                        if (fm.advance(para.mid(lineStart, i - lineStart)) <= width || lastFit < 0)
                             lastFit = i;
                         else
                             break;
@@ -504,11 +559,11 @@ int32_t TextOutA(HDC hdc, int32_t x, int32_t y, const QString& text)
     if (!dc || drawableArea(*dc).isNull())
         return 0;
     int32_t esc = 0;
-    const QFont f = fontOf(*dc, &esc);
+    TextMetrics& m = metricsOf(fontOf(*dc, &esc));
     {
         QPainter p(dc->image);
-        preparePainter(p, *dc, f, esc, x, y);
-        p.drawText(QPoint(0, QFontMetrics(f).ascent()), text);
+        preparePainter(p, *dc, m.font(), esc, x, y);
+        p.drawText(QPoint(0, m.ascent()), text);
     }
     touched(*dc);
     return 1;
@@ -519,9 +574,9 @@ int32_t GetTextExtentPoint32A(HDC hdc, const QString& text, Size& size)
     DcEntry* dc = dcOf(hdc);
     if (!dc)
         return 0;
-    const QFontMetrics fm(fontOf(*dc, nullptr));
-    size.cx = fm.horizontalAdvance(text);
-    size.cy = fm.height();
+    TextMetrics& m = metricsOf(fontOf(*dc, nullptr));
+    size.cx = m.advance(text);
+    size.cy = m.height();
     return 1;
 }
 
@@ -531,8 +586,8 @@ int32_t DrawTextA(HDC hdc, const QString& text, Rect& r, uint32_t format)
     if (!dc)
         return 0;
     int32_t esc = 0;
-    const QFont f = fontOf(*dc, &esc);
-    const QFontMetrics fm(f);
+    TextMetrics& fm = metricsOf(fontOf(*dc, &esc));
+    const QFont& f = fm.font();
     int underlineAt = -1;
     const QString shown = (format & dt::NoPrefix) ? text : stripPrefixes(text, &underlineAt);
     auto span = [](int32_t from, int32_t to) {
@@ -544,7 +599,7 @@ int32_t DrawTextA(HDC hdc, const QString& text, Rect& r, uint32_t format)
     const int totalH = lineH * int(lines.size());
     int widest = 0;
     for (const auto& l : lines)
-        widest = std::max(widest, fm.horizontalAdvance(l.text));
+        widest = std::max(widest, fm.advance(l.text));
     if (format & dt::CalcRect) {
         r.right = int32_t(std::min<int64_t>(int64_t(r.left) + widest, INT32_MAX));
         r.bottom = int32_t(std::min<int64_t>(int64_t(r.top) + totalH, INT32_MAX));
@@ -566,7 +621,7 @@ int32_t DrawTextA(HDC hdc, const QString& text, Rect& r, uint32_t format)
             p.setClipRect(QRect(0, 0, std::max(0, boxW), std::max(0, boxH)), Qt::IntersectClip);
         int y = top;
         for (const auto& l : lines) {
-            const int w = fm.horizontalAdvance(l.text);
+            const int w = fm.advance(l.text);
             int x = 0;
             if (format & dt::Right)
                 x = boxW - w;
@@ -575,8 +630,8 @@ int32_t DrawTextA(HDC hdc, const QString& text, Rect& r, uint32_t format)
             p.drawText(QPoint(x, y + fm.ascent()), l.text);
             const int u = underlineAt - l.start;
             if (underlineAt >= 0 && u >= 0 && u < l.text.size()) {
-                const int ux = x + fm.horizontalAdvance(l.text.left(u));
-                const int uw = fm.horizontalAdvance(l.text.mid(u, 1));
+                const int ux = x + fm.advance(l.text.left(u));
+                const int uw = fm.advance(l.text.mid(u, 1));
                 p.fillRect(QRect(ux, y + fm.ascent() + 1, std::max(1, uw), 1), p.pen().color());
             }
             y += lineH;
