@@ -66,9 +66,12 @@ GhostCanvas::~GhostCanvas()
 
 void GhostCanvas::clearToBack()
 {
-    if (!image_.isNull())
-        image_.fill(QColor::fromRgb(rgbOf(back_)));
+    const uint32_t rgb = rgbOf(back_);
+    // A blank surface already in the back colour needs no second fill.
+    if (!image_.isNull() && (drawnOn_ || blankRgb_ != rgb))
+        image_.fill(QColor::fromRgb(rgb));
     drawnOn_ = false;
+    blankRgb_ = rgb;
 }
 
 void GhostCanvas::InitFlag(bool Prepared) { prepared_ = Prepared; }
@@ -130,9 +133,14 @@ void GhostCanvas::SetSize(double Width, double Height)
             p.drawImage(0, 0, image_);
         }
     }
+    const bool blank = !prepared_ || !drawnOn_;
+    const bool kept = prepared_ && !image_.isNull();
     image_ = next;
     if (!prepared_)
         drawnOn_ = false;
+    // A new surface holds the back colour alone unless the old one's
+    // drawing was kept.
+    blankRgb_ = blank && (!kept || blankRgb_ == rgbOf(back_)) ? rgbOf(back_) : NoColour;
 }
 
 // --- Pixels, lines and rectangles --------------------------------------------
@@ -388,6 +396,11 @@ void GhostCanvas::PaintPictureTransparent(const plat::PicturePtr& Picture, plat:
     if (!prepareBlit(Picture, X, Y, Width, Height, 0, 0, 0, 0, b))
         return;
     const uint32_t mask = rgbOf(MaskColour);
+    if (b.src->format() == QImage::Format_RGB32) {
+        // No transparency but the mask colour's: a plain choice per pixel.
+        runBlit(b, [mask](uint32_t& dest, QRgb s) { dest = (s & 0xFFFFFFu) == mask ? dest : (s | 0xFF000000u); });
+        return;
+    }
     runBlit(b, [&](uint32_t& dest, QRgb s) {
         if (qAlpha(s) == 0 || (s & 0xFFFFFFu) == mask)
             return;
@@ -467,6 +480,7 @@ void GhostCanvas::setPicture(const plat::PicturePtr& NewPicture)
     if (NewPicture->isEmpty()) {
         image_ = QImage();
         drawnOn_ = false;
+        blankRgb_ = NoColour;
         return;
     }
     const QImage& src = NewPicture->image();
