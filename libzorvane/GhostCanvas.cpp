@@ -258,6 +258,30 @@ void GhostCanvas::FillRect(double X1, double Y1, double X2, double Y2, std::opti
     }
     if (int64_t(r) - l > 2 && int64_t(b) - t > 2)
         gdi::fillWithSelectedBrush(dc_, gdi::Rect{l + 1, t + 1, r - 1, b - 1});
+    if (drawMode_ == 13) {
+        // The four edges written in place, each only where it is on the surface.
+        if (cl < cr && ct < cb) {
+            const uint32_t px = 0xFF000000u | (pen & 0xFFFFFFu);
+            for (const int y : {t, b - 1})
+                if (y >= ct && y < cb) {
+                    auto* row = reinterpret_cast<uint32_t*>(image_.scanLine(y));
+                    std::fill(row + cl, row + cr, px);
+                    drawnOn_ = true;
+                }
+            const bool left = l >= cl && l < cr, right = r - 1 >= cl && r - 1 < cr;
+            if (left || right) {
+                for (int y = ct; y < cb; ++y) {
+                    auto* row = reinterpret_cast<uint32_t*>(image_.scanLine(y));
+                    if (left)
+                        row[l] = px;
+                    if (right)
+                        row[r - 1] = px;
+                }
+                drawnOn_ = true;
+            }
+        }
+        return;
+    }
     for (int x = cl; x < cr; ++x) {
         plot(x, t, pen);
         plot(x, b - 1, pen);
