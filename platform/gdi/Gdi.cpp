@@ -6,6 +6,8 @@
 #include "Window.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QTextLayout>
 #include <QHash>
 #include <QGuiApplication>
 #include <QPainter>
@@ -182,6 +184,7 @@ public:
     {
         height_ = fm_.height();
         ascent_ = fm_.ascent();
+        decorated_ = font_.underline() || font_.strikeOut() || font_.overline();
     }
     const QFont& source() const { return source_; }
     const QFont& font() const { return font_; }
@@ -200,11 +203,61 @@ public:
         return w;
     }
 
+    // Draws one line of text with its baseline at `baseline`, as
+    // QPainter::drawText would, from glyphs shaped once per text.
+    void draw(QPainter& p, const QPoint& baseline, const QString& text)
+    {
+        if (text.isEmpty())
+            return;
+        if (decorated_) { // underline and strike-out lines are the painter's to draw
+            p.drawText(baseline, text);
+            return;
+        }
+        for (const QChar c : text) {
+            if (c.unicode() < 0x20 || c == QChar::LineSeparator || c == QChar::ParagraphSeparator) {
+                p.drawText(baseline, text); // left to the painter's own rules
+                return;
+            }
+        }
+        auto it = runs_.constFind(text);
+        if (it == runs_.constEnd()) {
+            if (runs_.size() >= 256)
+                runs_.clear();
+            it = runs_.insert(text, shape(text));
+        }
+        for (const QGlyphRun& run : *it)
+            p.drawGlyphRun(baseline, run);
+    }
+
 private:
+    // The glyphs of a line laid out on its own, positioned from the baseline.
+    QList<QGlyphRun> shape(const QString& text) const
+    {
+        QTextLayout layout(text, font_);
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(1.0e6);
+        layout.endLayout();
+        QList<QGlyphRun> runs = layout.glyphRuns();
+        const qreal ascent = line.ascent();
+        for (QGlyphRun& run : runs) {
+            QList<QPointF> positions = run.positions();
+            for (QPointF& pos : positions)
+                pos.ry() -= ascent;
+            run.setPositions(positions);
+        }
+        return runs;
+    }
+
     QFont source_, font_;
     QFontMetrics fm_;
     int height_ = 0, ascent_ = 0;
+    bool decorated_ = false;
     QHash<QString, int> widths_;
+    QHash<QString, QList<QGlyphRun>> runs_;
 };
 
 // The metrics of `f` (a font as fontOf gives it); the reference holds until
@@ -563,7 +616,7 @@ int32_t TextOutA(HDC hdc, int32_t x, int32_t y, const QString& text)
     {
         QPainter p(dc->image);
         preparePainter(p, *dc, m.font(), esc, x, y);
-        p.drawText(QPoint(0, m.ascent()), text);
+        m.draw(p, QPoint(0, m.ascent()), text);
     }
     touched(*dc);
     return 1;
@@ -627,7 +680,7 @@ int32_t DrawTextA(HDC hdc, const QString& text, Rect& r, uint32_t format)
                 x = boxW - w;
             else if (format & dt::Center)
                 x = (boxW - w) / 2;
-            p.drawText(QPoint(x, y + fm.ascent()), l.text);
+            fm.draw(p, QPoint(x, y + fm.ascent()), l.text);
             const int u = underlineAt - l.start;
             if (underlineAt >= 0 && u >= 0 && u < l.text.size()) {
                 const int ux = x + fm.advance(l.text.left(u));
