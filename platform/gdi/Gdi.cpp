@@ -9,6 +9,7 @@
 #include <QGlyphRun>
 #include <QTextLayout>
 #include <QHash>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -262,9 +263,24 @@ private:
 
 // The metrics of `f` (a font as fontOf gives it); the reference holds until
 // the next call.
-TextMetrics& metricsOf(const QFont& f)
+std::vector<std::unique_ptr<TextMetrics>>& keptMetrics()
 {
     static std::vector<std::unique_ptr<TextMetrics>> kept; // most recent first
+    return kept;
+}
+
+TextMetrics& metricsOf(const QFont& f)
+{
+    std::vector<std::unique_ptr<TextMetrics>>& kept = keptMetrics();
+    // Fonts and glyphs go with the application's font machinery.
+    static bool routineAdded = false;
+    if (!routineAdded && QCoreApplication::instance()) {
+        routineAdded = true;
+        qAddPostRoutine([] {
+            keptMetrics().clear();
+            routineAdded = false;
+        });
+    }
     for (size_t i = 0; i < kept.size(); ++i) {
         if (kept[i]->source() == f && kept[i]->source().styleStrategy() == f.styleStrategy()) {
             if (i != 0)
