@@ -56,16 +56,18 @@ QRect boundsOf(const Pixels& pixels)
 
 // Paints the case twice, with and without the images, and checks each
 // button's caption against its image.
-void check(const Case& c)
+// One list bar serves all cases of a test (every list bar's notifier stays
+// registered for the whole run).
+void check(TestListBar& lb, const Case& c)
 {
     SCOPED_TRACE(describe(c));
-    TestListBar lb;
+    while (lb.bars().Count() > 0)
+        lb.bars().Remove(plat::Variant(int32_t(1)));
+    lb.state.CurrentItem.reset();
     lb.state.Style = c.style;
     lb.state.Orientation = c.orientation;
-    if (c.orientation == 1) {
-        lb.window.width = 520;
-        lb.window.height = 120;
-    }
+    lb.window.width = c.orientation == 1 ? 520 : 113;
+    lb.window.height = c.orientation == 1 ? 120 : 372;
     LBDelegate& d = *lb.state.Delegate;
     d.ButtonImageSize = int16_t(c.imageSize);
     d.ButtonTextPosition = c.position;
@@ -119,34 +121,37 @@ void check(const Case& c)
 
 TEST(CaptionPlacementTest, CaptionsBelowTheImage)
 {
+    TestListBar lb;
     for (int style : {0, 1})
         for (int orientation : {0, 1})
             for (int size : {16, 24, 32}) {
-                check({style, orientation, 1, size, {QStringLiteral("Cate 1"), QStringLiteral("Cate 2")}});
+                check(lb, {style, orientation, 1, size, {QStringLiteral("Cate 1"), QStringLiteral("Cate 2")}});
                 // A caption wider than the button: every button of a
                 // horizontal bar takes the taller layout.
-                check({style, orientation, 1, size, {QStringLiteral("Cate 1"), QStringLiteral("A much longer caption")}});
+                check(lb, {style, orientation, 1, size, {QStringLiteral("Cate 1"), QStringLiteral("A much longer caption")}});
             }
 }
 
 TEST(CaptionPlacementTest, CaptionsAboveTheImage)
 {
+    TestListBar lb;
     for (int style : {0, 1})
         for (int orientation : {0, 1})
             for (int size : {16, 24, 32}) {
-                check({style, orientation, 4, size, {QStringLiteral("Cate 1"), QStringLiteral("Cate 2")}});
-                check({style, orientation, 4, size, {QStringLiteral("Cate 1"), QStringLiteral("A much longer caption")}});
+                check(lb, {style, orientation, 4, size, {QStringLiteral("Cate 1"), QStringLiteral("Cate 2")}});
+                check(lb, {style, orientation, 4, size, {QStringLiteral("Cate 1"), QStringLiteral("A much longer caption")}});
             }
 }
 
 TEST(CaptionPlacementTest, CaptionsBesideTheImage)
 {
+    TestListBar lb;
     for (int position : {2, 3})
         for (int style : {0, 1})
             for (int orientation : {0, 1})
                 for (int size : {16, 24, 32}) {
-                    check({style, orientation, position, size, {QStringLiteral("Ab"), QStringLiteral("Cd")}});
-                    check({style, orientation, position, size,
+                    check(lb, {style, orientation, position, size, {QStringLiteral("Ab"), QStringLiteral("Cd")}});
+                    check(lb, {style, orientation, position, size,
                            {QStringLiteral("Ab"), QStringLiteral("A caption that wraps onto more lines")}});
                 }
 }
