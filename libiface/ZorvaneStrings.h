@@ -86,9 +86,14 @@ public:
                                     bool RightToLeft = false, bool Draw = true) = 0;
 
     // Text in the box in the surface's ForeColor with the font selected into
-    // the surface's device context, top-aligned. ClipToBox cuts the text at
-    // the box's edges; SingleLine keeps it on one line, otherwise words wrap
-    // at the box's width. When the selected font is rotated the box turns
+    // the surface's device context. SingleLine keeps it on one line,
+    // otherwise words wrap at the box's width. Without ClipToBox the text
+    // starts at the box's top and may run past its edges. With ClipToBox it
+    // is cut to the box and placed in it: text that leaves a whole line or
+    // more of the box empty sits against the box's bottom edge, text that
+    // leaves less at its top, and text taller than the box shows the whole
+    // lines that fit, from the first (never a line cut through, unless the
+    // box is lower than one line). When the selected font is rotated the box turns
     // with it about its top-left corner (a font turned 90 degrees runs
     // upward from (Left, Top), its box lying above that point). The two
     // trailing values are kept for the call's shape and must be 0.

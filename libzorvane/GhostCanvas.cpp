@@ -66,9 +66,12 @@ GhostCanvas::~GhostCanvas()
 
 void GhostCanvas::clearToBack()
 {
-    if (!image_.isNull())
-        image_.fill(QColor::fromRgb(rgbOf(back_)));
+    const uint32_t rgb = rgbOf(back_);
+    // A blank surface already in the back colour needs no second fill.
+    if (!image_.isNull() && (drawnOn_ || blankRgb_ != rgb))
+        image_.fill(QColor::fromRgb(rgb));
     drawnOn_ = false;
+    blankRgb_ = rgb;
 }
 
 void GhostCanvas::InitFlag(bool Prepared) { prepared_ = Prepared; }
@@ -130,9 +133,14 @@ void GhostCanvas::SetSize(double Width, double Height)
             p.drawImage(0, 0, image_);
         }
     }
+    const bool blank = !prepared_ || !drawnOn_;
+    const bool kept = prepared_ && !image_.isNull();
     image_ = next;
     if (!prepared_)
         drawnOn_ = false;
+    // A new surface holds the back colour alone unless the old one's
+    // drawing was kept.
+    blankRgb_ = blank && (!kept || blankRgb_ == rgbOf(back_)) ? rgbOf(back_) : NoColour;
 }
 
 // --- Pixels, lines and rectangles --------------------------------------------
@@ -187,6 +195,25 @@ void GhostCanvas::Line(double X1, double Y1, double X2, double Y2, std::optional
         i0 = std::max<int64_t>(i0, m0 - extent + 1);
         i1 = std::min<int64_t>(i1, m0 + 1);
     }
+    // Straight across or down: one row or column, written in place.
+    if (minor == 0 && drawMode_ == 13) {
+        const int64_t crossExtent = xMajor ? image_.height() : image_.width();
+        if (n0 >= 0 && n0 < crossExtent && i0 < i1) {
+            const uint32_t px = 0xFF000000u | (pen & 0xFFFFFFu);
+            if (xMajor) {
+                auto* row = reinterpret_cast<uint32_t*>(image_.scanLine(int(n0)));
+                for (int64_t i = i0; i < i1; ++i)
+                    row[m0 + ms * i] = px;
+            } else {
+                for (int64_t i = i0; i < i1; ++i)
+                    reinterpret_cast<uint32_t*>(image_.scanLine(int(m0 + ms * i)))[n0] = px;
+            }
+            drawnOn_ = true;
+        }
+        curX_ = X2;
+        curY_ = Y2;
+        return;
+    }
     for (int64_t i = i0; i < i1; ++i) {
         const int64_t m = m0 + ms * i;
         const int64_t n = n0 + ns * int64_t((__int128(2) * i * minor + major) / (2 * major));
@@ -231,6 +258,30 @@ void GhostCanvas::FillRect(double X1, double Y1, double X2, double Y2, std::opti
     }
     if (int64_t(r) - l > 2 && int64_t(b) - t > 2)
         gdi::fillWithSelectedBrush(dc_, gdi::Rect{l + 1, t + 1, r - 1, b - 1});
+    if (drawMode_ == 13) {
+        // The four edges written in place, each only where it is on the surface.
+        if (cl < cr && ct < cb) {
+            const uint32_t px = 0xFF000000u | (pen & 0xFFFFFFu);
+            for (const int y : {t, b - 1})
+                if (y >= ct && y < cb) {
+                    auto* row = reinterpret_cast<uint32_t*>(image_.scanLine(y));
+                    std::fill(row + cl, row + cr, px);
+                    drawnOn_ = true;
+                }
+            const bool left = l >= cl && l < cr, right = r - 1 >= cl && r - 1 < cr;
+            if (left || right) {
+                for (int y = ct; y < cb; ++y) {
+                    auto* row = reinterpret_cast<uint32_t*>(image_.scanLine(y));
+                    if (left)
+                        row[l] = px;
+                    if (right)
+                        row[r - 1] = px;
+                }
+                drawnOn_ = true;
+            }
+        }
+        return;
+    }
     for (int x = cl; x < cr; ++x) {
         plot(x, t, pen);
         plot(x, b - 1, pen);
@@ -289,6 +340,26 @@ void GhostCanvas::runBlit(const Blit& b, F&& pixel)
     const int64_t j1 = std::min<int64_t>(b.dh, int64_t(image_.height()) - b.dy);
     if (i0 >= i1 || j0 >= j1)
         return;
+    // Plain 32-bit pictures are read straight from their rows.
+    const QImage::Format fmt = b.src->format();
+    const bool direct = fmt == QImage::Format_RGB32 || fmt == QImage::Format_ARGB32;
+    const QRgb opaque = fmt == QImage::Format_RGB32 ? 0xFF000000u : 0u;
+    // A copy at the picture's own size from a plain 32-bit picture: source
+    // and destination run side by side, row by row.
+    if (direct && b.dw == b.sw && b.dh == b.sh) {
+        const int64_t c0 = std::max(i0, -int64_t(b.sx)), c1 = std::min(i1, int64_t(b.src->width()) - b.sx);
+        const int64_t r0 = std::max(j0, -int64_t(b.sy)), r1 = std::min(j1, int64_t(b.src->height()) - b.sy);
+        if (c0 >= c1 || r0 >= r1)
+            return;
+        for (int64_t j = r0; j < r1; ++j) {
+            const QRgb* row = reinterpret_cast<const QRgb*>(b.src->constScanLine(int(b.sy + j))) + b.sx;
+            auto* dest = reinterpret_cast<uint32_t*>(image_.scanLine(int(b.dy + j))) + b.dx;
+            for (int64_t i = c0; i < c1; ++i)
+                pixel(dest[i], row[i] | opaque);
+        }
+        drawnOn_ = true;
+        return;
+    }
     // The source column of every drawn destination column, worked out once
     // per copy rather than once per pixel (-1: outside the picture).
     std::vector<int32_t> columns(size_t(i1 - i0));
@@ -296,10 +367,6 @@ void GhostCanvas::runBlit(const Blit& b, F&& pixel)
         const int64_t sxx = gdi::sourceIndex(i, b.dw, b.sx, b.sw);
         columns[size_t(i - i0)] = (sxx < 0 || sxx >= b.src->width()) ? -1 : int32_t(sxx);
     }
-    // Plain 32-bit pictures are read straight from their rows.
-    const QImage::Format fmt = b.src->format();
-    const bool direct = fmt == QImage::Format_RGB32 || fmt == QImage::Format_ARGB32;
-    const QRgb opaque = fmt == QImage::Format_RGB32 ? 0xFF000000u : 0u;
     for (int64_t j = j0; j < j1; ++j) {
         const int64_t syy = gdi::sourceIndex(j, b.dh, b.sy, b.sh);
         if (syy < 0 || syy >= b.src->height())
@@ -319,7 +386,7 @@ void GhostCanvas::runBlit(const Blit& b, F&& pixel)
 
 namespace {
 // Source over destination by the source's alpha, 0x00RRGGBB.
-uint32_t over(QRgb s, uint32_t d)
+[[gnu::always_inline]] inline uint32_t over(QRgb s, uint32_t d)
 {
     const int a = qAlpha(s);
     if (a == 255)
@@ -353,6 +420,11 @@ void GhostCanvas::PaintPictureTransparent(const plat::PicturePtr& Picture, plat:
     if (!prepareBlit(Picture, X, Y, Width, Height, 0, 0, 0, 0, b))
         return;
     const uint32_t mask = rgbOf(MaskColour);
+    if (b.src->format() == QImage::Format_RGB32) {
+        // No transparency but the mask colour's: a plain choice per pixel.
+        runBlit(b, [mask](uint32_t& dest, QRgb s) { dest = (s & 0xFFFFFFu) == mask ? dest : (s | 0xFF000000u); });
+        return;
+    }
     runBlit(b, [&](uint32_t& dest, QRgb s) {
         if (qAlpha(s) == 0 || (s & 0xFFFFFFu) == mask)
             return;
@@ -419,7 +491,10 @@ plat::PicturePtr GhostCanvas::Picture() const
 {
     if (image_.isNull())
         return plat::Picture::empty();
-    return plat::Picture::fromImage(image_.copy());
+    // The picture shares the pixels; the surface's next drawing copies them
+    // first (a surface drawn once and dropped, as every paint's is, never
+    // copies at all).
+    return plat::Picture::fromImage(image_);
 }
 
 void GhostCanvas::setPicture(const plat::PicturePtr& NewPicture)
@@ -429,6 +504,7 @@ void GhostCanvas::setPicture(const plat::PicturePtr& NewPicture)
     if (NewPicture->isEmpty()) {
         image_ = QImage();
         drawnOn_ = false;
+        blankRgb_ = NoColour;
         return;
     }
     const QImage& src = NewPicture->image();

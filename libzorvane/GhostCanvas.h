@@ -80,6 +80,10 @@ private:
     double curY_ = 0;
     bool prepared_ = false;
     bool drawnOn_ = false; // something drawn since the surface was last blank
+    // While nothing is drawn: the one colour (0x00RRGGBB) the whole surface
+    // holds, or NoColour when that is not known.
+    static constexpr uint32_t NoColour = 0xFFFFFFFFu;
+    uint32_t blankRgb_ = NoColour;
     bool brushSet_ = false;
     int64_t savedBrush_ = 0;
 };

@@ -73,6 +73,33 @@ void layOut(ZorvaneGhostCanvas& canvas, const QString& text, gdi::Rect& box, uin
     gdi::SetTextColor(dc, previous);
 }
 
+// Where text cut to its box sits in it. Text that leaves a whole line or
+// more of the box empty is set against the box's bottom edge: a caption box
+// taller than its caption may reach up under a picture drawn above it (a
+// caption below its image on buttons that stand side by side), never under
+// one below it. Text that leaves less room stays at the top. Text taller
+// than the box shows as many whole lines as the box holds, from the first,
+// so that no line is cut through; a box lower than one line shows the top
+// of the first.
+void placeInBox(ZorvaneGhostCanvas& canvas, const QString& text, gdi::Rect& box, uint32_t format)
+{
+    const gdi::HDC dc = canvas.hDC();
+    gdi::Size line;
+    if (!gdi::GetTextExtentPoint32A(dc, QString(), line) || line.cy <= 0)
+        return;
+    gdi::Rect extent = box;
+    gdi::DrawTextA(dc, text, extent, format | gdi::dt::CalcRect);
+    const int64_t textHeight = int64_t(extent.bottom) - extent.top;
+    const int64_t boxHeight = int64_t(box.bottom) - box.top;
+    if (textHeight > boxHeight) {
+        const int64_t lines = boxHeight / line.cy;
+        if (lines >= 1)
+            box.bottom = int32_t(box.top + lines * line.cy);
+    } else if (boxHeight - textHeight >= line.cy) {
+        box.top = int32_t(box.bottom - textHeight);
+    }
+}
+
 } // namespace
 
 int32_t StringsImpl::InStrReverse(const QString& Text, const QString& Find, int32_t Start)
@@ -204,6 +231,8 @@ void StringsImpl::DrawTextAligned(std::shared_ptr<ZorvaneGhostCanvas>& Canvas, c
     const uint32_t format = alignmentFormat(Alignment) | gdi::dt::Top
                             | (SingleLine ? gdi::dt::SingleLine : gdi::dt::WordBreak)
                             | (ClipToBox ? 0u : gdi::dt::NoClip);
+    if (ClipToBox)
+        placeInBox(canvas, Text, box, format);
     layOut(canvas, Text, box, format);
 }
 

@@ -18,6 +18,9 @@ namespace listbar {
 
 class LBBars : public plat::Object {
 public:
+    // The text hosts show for a public member ("" for other names).
+    static QString memberDescription(const QString& member);
+
     // Whether `Key` is a user key of a bar (without regard to case).
     bool KeyExists(const QString& Key) const { return orderCollection_.containsKey(Key); }
     // The active bar; the collection's error when there is none.

@@ -22,6 +22,9 @@ using LBBarPtr = std::shared_ptr<LBBar>;
 
 class LBButton : public plat::Object {
 public:
+    // The text hosts show for a public member ("" for other names).
+    static QString memberDescription(const QString& member);
+
     // The bar this button belongs to, as the control answers for its bar
     // identifier; none once the bar is removed or the control is gone.
     LBBarPtr ParentBar() const;

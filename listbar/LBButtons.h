@@ -18,6 +18,9 @@ namespace listbar {
 
 class LBButtons : public plat::Object {
 public:
+    // The text hosts show for a public member ("" for other names).
+    static QString memberDescription(const QString& member);
+
     // Adds a visible button at the end and returns it. An object as
     // ButtonImage raises 30093, a key already used in this bar the
     // collection's error (457), both under "ZorvaneListBar.LBButtons.Add";

@@ -108,9 +108,12 @@ PicturePtr loadResPicture(const QString& name)
         t = Picture::Icon;
     else if (fmt == "cur")
         t = Picture::Cursor;
-    auto p = std::make_shared<Picture>(img, t);
-    // A cursor's hot spot travels in the PNG text "HotSpot" = "x,y".
+    // A cursor kept as a PNG carries its hot spot in the text "HotSpot" =
+    // "x,y"; the picture is a cursor then.
     const QString hs = img.text(QStringLiteral("HotSpot"));
+    if (!hs.isEmpty())
+        t = Picture::Cursor;
+    auto p = std::make_shared<Picture>(img, t);
     if (!hs.isEmpty()) {
         const auto parts = hs.split(',');
         if (parts.size() == 2)

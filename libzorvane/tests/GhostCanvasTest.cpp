@@ -318,6 +318,54 @@ TEST(GhostCanvas, PictureRoundTripsAndRegions)
     EXPECT_TRUE(GhostCanvas().Picture()->isEmpty());
 }
 
+// The finished picture shares the surface's pixels; whatever the surface
+// draws afterwards (its own calls or text through its context) leaves the
+// picture as it was.
+TEST(GhostCanvas, APictureTakenStaysAsItWasWhateverIsDrawnLater)
+{
+    for (int step = 0; step < 5; ++step) {
+        auto c = canvas(30, 20);
+        c->FillRect(2, 2, 10, 10, Red, true);
+        const plat::PicturePtr taken = c->Picture();
+        const QImage before = taken->image().copy();
+        switch (step) {
+        case 0: c->FillRect(0, 0, 30, 20, Blue, true); break;
+        case 1: c->Line(0, 5, 30, 5, Blue); break;
+        case 2: c->PSet(3, 3, Blue); break;
+        case 3: c->PaintPicture(c->Picture(), 5, 5); c->Cls(); break;
+        case 4:
+            c->setForeColor(Blue);
+            c->setCurrentX(0);
+            c->setCurrentY(0);
+            c->PrintText(QStringLiteral("WWWW"));
+            break;
+        }
+        EXPECT_EQ(taken->image(), before) << step;
+        EXPECT_NE(c->Picture()->image(), before) << step;
+    }
+}
+
+// A blank surface that takes another back colour shows it everywhere, also
+// after it was sized and filled once already.
+TEST(GhostCanvas, ABlankSurfaceFollowsItsBackColour)
+{
+    auto c = canvas(8, 8);
+    c->setBackColor(Blue);
+    EXPECT_EQ(pixelsOf(*c, Blue).size(), 64);
+    c->setBackColor(White);
+    c->setBackColor(White);
+    EXPECT_EQ(pixelsOf(*c, White).size(), 64);
+    c->SetSize(10, 10);
+    c->setBackColor(Red);
+    EXPECT_EQ(pixelsOf(*c, Red).size(), 100);
+    // A drawn surface keeps its drawing.
+    c->PSet(1, 1, Blue);
+    c->setBackColor(Green);
+    EXPECT_EQ(pixelsOf(*c, Blue).size(), 1);
+    c->Cls();
+    EXPECT_EQ(pixelsOf(*c, Green).size(), 100);
+}
+
 TEST(GhostCanvas, AlphaBlendPutsThePictureOverTheSurfaceAtLevelOutOf255)
 {
     auto c = canvas(3, 1);

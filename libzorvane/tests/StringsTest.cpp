@@ -197,6 +197,48 @@ TEST_F(TextOnSurface, DrawTextAlignedClipsOnlyWhenAsked)
     EXPECT_GT(inked().height(), int(canvas->TextHeight("W")));
 }
 
+// Text cut to its box: against the bottom when a whole line or more of the
+// box stays empty, at the top when less does, and only whole lines when the
+// text is taller than the box.
+TEST_F(TextOnSurface, DrawTextAlignedPlacesClippedTextByTheRoomLeft)
+{
+    const int line = int(canvas->TextHeight("W"));
+    const int top = 10;
+    auto rowsOf = [&](const QString& text, int width, int height, bool clip, bool singleLine) {
+        canvas->Cls();
+        strings.DrawTextAligned(canvas, text, 10, float(top), float(width), float(height), 0, false, clip, singleLine);
+        return inked();
+    };
+    // One line in a box two lines and six pixels high: at the bottom.
+    QRect r = rowsOf("Caption", 150, 2 * line + 6, true, false);
+    EXPECT_GT(r.top(), top + line);
+    EXPECT_LT(r.bottom(), top + 2 * line + 6);
+    // Three pixels to spare: at the top, as one line in a box of its own.
+    r = rowsOf("Caption", 150, line + 3, true, false);
+    EXPECT_LT(r.top(), top + 4);
+    EXPECT_EQ(rowsOf("Caption", 150, line + 3, true, true), r);
+    // Two lines that fill the box with six pixels to spare start at the top.
+    const int narrow = int(canvas->TextWidth("Caption")) + 2;
+    r = rowsOf("Caption Caption", narrow, 2 * line + 6, true, false);
+    EXPECT_LT(r.top(), top + 4);
+    EXPECT_GT(r.bottom(), top + line);
+    // Three lines in room for two and a bit: the two first, nothing of the third.
+    r = rowsOf("Caption Caption Caption", narrow, 2 * line + 6, true, false);
+    EXPECT_LT(r.top(), top + 4);
+    EXPECT_LT(r.bottom(), top + 2 * line);
+    // Two lines in room for one and a bit: the first alone.
+    r = rowsOf("Caption Caption", narrow, line + 3, true, false);
+    EXPECT_LT(r.bottom(), top + line);
+    // Unclipped text starts at the top and runs on.
+    r = rowsOf("Caption Caption Caption", narrow, line + 3, false, false);
+    EXPECT_LT(r.top(), top + 4);
+    EXPECT_GT(r.bottom(), top + 2 * line);
+    // A box lower than one line shows the top of the first.
+    r = rowsOf("Caption Caption", narrow, line / 2, true, false);
+    EXPECT_FALSE(r.isNull());
+    EXPECT_LT(r.bottom(), top + line / 2);
+}
+
 TEST_F(TextOnSurface, RotatedFontTurnsTheBoxUpwardAboutItsCorner)
 {
     gdi::LogFont lf;

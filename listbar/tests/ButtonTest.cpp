@@ -263,3 +263,48 @@ TEST_F(ButtonFixture, RemoveRenumbersAndRecountsAndIgnoresUnknownButtons)
     EXPECT_EQ(buttons->Item(1)->ButtonOrder(), 1);
     EXPECT_EQ(plat::Err::number(), 0);
 }
+
+namespace listbar::testing {
+namespace {
+
+// Every public member of the two collections and of a button carries its
+// text, spelled as hosts show it (double blanks included).
+TEST(ModelDescriptions, EveryPublicMemberHasItsText)
+{
+    const QStringList bars = {"KeyExists", "ActiveBar", "Add", "Item", "Count", "Remove"};
+    const QStringList buttons = {"Add", "Item", "Count", "KeyExists", "Remove"};
+    const QStringList button = {"ParentBar", "Tag", "EditCaption", "ButtonOrder", "MakeVisible", "Visible",
+                                "Caption", "ButtonImage", "ButtonImageHover", "ButtonImageDown", "Key"};
+    for (const QString& m : bars)
+        EXPECT_FALSE(LBBars::memberDescription(m).isEmpty()) << m.toStdString();
+    for (const QString& m : buttons)
+        EXPECT_FALSE(LBButtons::memberDescription(m).isEmpty()) << m.toStdString();
+    for (const QString& m : button)
+        EXPECT_FALSE(LBButton::memberDescription(m).isEmpty()) << m.toStdString();
+
+    EXPECT_EQ(LBBars::memberDescription("KeyExists"),
+              "Returns 'True' if the specified key exists in the collection.  This is useful for testing prior to "
+              "adding a new bar.");
+    EXPECT_EQ(LBButtons::memberDescription("KeyExists"),
+              "Returns 'True' if the specified key is already being used in the collection.  This is mostly useful "
+              "in testing key values just prior to adding a new button.");
+    EXPECT_EQ(LBButton::memberDescription("ButtonOrder"),
+              "Returns/sets the index of the button in  its collection.  Changing this value will effectively move "
+              "the button's position.  Valid values are 1 to the number of buttons in its collection.");
+    EXPECT_EQ(LBButton::memberDescription("MakeVisible"),
+              "Causes the button to become visible.  The button's bar is activated (if not already) and the buttons "
+              "are instantly scrolled into a position that ensures visibility of this button.   If it's visible "
+              "property was 'False', it is set to 'True' first.");
+    EXPECT_EQ(LBButton::memberDescription("Key"), "Returns the key associated with this button.  (Read Only)");
+    EXPECT_EQ(LBBars::memberDescription("Item"), "Returns the specified bar.");
+    EXPECT_EQ(LBButtons::memberDescription("Item"), "Returns the specified button.");
+
+    // Names that are not public members of that class have no text.
+    EXPECT_EQ(LBBars::memberDescription("ItemByID"), QString());
+    EXPECT_EQ(LBButtons::memberDescription("VisibilityMask"), QString());
+    EXPECT_EQ(LBButton::memberDescription("UniqueID"), QString());
+    EXPECT_EQ(LBButton::memberDescription("Remove"), QString());
+}
+
+} // namespace
+} // namespace listbar::testing

@@ -6,7 +6,12 @@
 #include <Application.h>
 #include <Form.h>
 #include <ImageList.h>
+#include <TextBox.h>
 #include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QWindow>
 
 namespace listbar::testing {
 namespace {
@@ -123,6 +128,49 @@ TEST_F(ListBarControlFormTest, SettingsRoundTripThroughTheDesignData)
     EXPECT_EQ(copy->ImageListControl(), QStringLiteral("imlIcons"));
     EXPECT_EQ(copy->BackColor(), 0x404040u);
     EXPECT_EQ(copy->Font()->Name(), navBar->Font()->Name());
+}
+
+// Keys as the window system delivers them to the shown form: the editor
+// hides itself while it handles Enter or Escape, the focus moves to the list
+// bar and the rest of the key (Qt hands the unused Enter on, the release goes
+// to the new focus) reaches the list bar's window. None of it is the list
+// bar's key.
+TEST_F(ListBarControlFormTest, EnterAndEscapeInTheCaptionEditorStayWithTheEditor)
+{
+    auto bar = navBar->Bars()->Add(QStringLiteral("Categories"));
+    auto button = bar->Buttons()->Add(QStringLiteral("Global Functions"), plat::Variant());
+    QStringList log;
+    navBar->ButtonCaptionEdit.connect(
+        [&](LBButtonPtr&, QString& text, bool&) { log << QStringLiteral("ButtonCaptionEdit %1").arg(text); });
+    navBar->KeyDown.connect([&](int16_t& k, int16_t&) { log << QStringLiteral("KeyDown %1").arg(k); });
+    navBar->KeyPress.connect([&](int16_t& k) { log << QStringLiteral("KeyPress %1").arg(k); });
+    navBar->KeyUp.connect([&](int16_t& k, int16_t&) { log << QStringLiteral("KeyUp %1").arg(k); });
+    form->Show();
+    QWidget* w = form->widget();
+    QApplication::setActiveWindow(w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    QWindow* window = w->windowHandle();
+    QWidget* editor = navBar->txtEdit->widget();
+
+    button->EditCaption();
+    ASSERT_EQ(QApplication::focusWidget(), editor);
+    QTest::keyClick(window, Qt::Key_Z);
+    QTest::keyClick(window, Qt::Key_Return);
+    EXPECT_FALSE(navBar->txtEdit->Visible());
+    EXPECT_EQ(log, QStringList{QStringLiteral("ButtonCaptionEdit z")});
+    EXPECT_EQ(button->Caption(), QStringLiteral("z"));
+
+    log.clear();
+    button->EditCaption();
+    ASSERT_EQ(QApplication::focusWidget(), editor);
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(navBar->txtEdit->Visible());
+    EXPECT_EQ(log, QStringList{});
+
+    // The list bar's own keys still are its own.
+    navBar->SetFocus();
+    QTest::keyClick(window, Qt::Key_Return);
+    EXPECT_EQ(log, (QStringList{QStringLiteral("KeyDown 13"), QStringLiteral("KeyPress 13"), QStringLiteral("KeyUp 13")}));
 }
 
 } // namespace

@@ -197,6 +197,13 @@ TEST(ListBarControlPropertiesTest, PointerOverTabsUsesTheBarTabIconAndReplacesIt
     EXPECT_EQ(h.control->Control::MousePointer(), 99);
     ASSERT_TRUE(h.control->builtInBarTabCursor());
     EXPECT_EQ(h.control->Control::MouseIcon(), h.control->builtInBarTabCursor());
+    // The built-in pointer is a cursor picture: 32 x 32, hot spot on the
+    // fingertip.
+    const plat::PicturePtr builtIn = h.control->MouseIconBarTab();
+    ASSERT_TRUE(builtIn);
+    EXPECT_EQ(builtIn->type(), plat::Picture::Cursor);
+    EXPECT_EQ(builtIn->widthPixels(), 32);
+    EXPECT_EQ(builtIn->hotSpot(), QPoint(15, 10));
 
     // 99 with no icon: the custom icon goes.
     h.control->setMouseIconBarTab(nullptr);

@@ -6,6 +6,10 @@
 #include "Window.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QTextLayout>
+#include <QHash>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -13,8 +17,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 namespace plat::gdi {
 
@@ -170,6 +176,124 @@ QFont fontOf(const DcEntry& dc, int32_t* escapement)
     return f;
 }
 
+// The measures of a font, kept for the few fonts drawn with lately: making
+// a font's metrics and shaping a text are the dear part of drawing text, and
+// a paint measures and draws the same captions in the same fonts many times.
+class TextMetrics {
+public:
+    explicit TextMetrics(const QFont& source) : source_(source), font_(source), fm_(font_)
+    {
+        height_ = fm_.height();
+        ascent_ = fm_.ascent();
+        decorated_ = font_.underline() || font_.strikeOut() || font_.overline();
+    }
+    const QFont& source() const { return source_; }
+    const QFont& font() const { return font_; }
+    int height() const { return height_; }
+    int ascent() const { return ascent_; }
+    int advance(const QString& text)
+    {
+        if (text.isEmpty())
+            return 0;
+        if (auto it = widths_.constFind(text); it != widths_.constEnd())
+            return *it;
+        if (widths_.size() >= 512)
+            widths_.clear();
+        const int w = fm_.horizontalAdvance(text);
+        widths_.insert(text, w);
+        return w;
+    }
+
+    // Draws one line of text with its baseline at `baseline`, as
+    // QPainter::drawText would, from glyphs shaped once per text.
+    void draw(QPainter& p, const QPoint& baseline, const QString& text)
+    {
+        if (text.isEmpty())
+            return;
+        if (decorated_) { // underline and strike-out lines are the painter's to draw
+            p.drawText(baseline, text);
+            return;
+        }
+        for (const QChar c : text) {
+            if (c.unicode() < 0x20 || c == QChar::LineSeparator || c == QChar::ParagraphSeparator) {
+                p.drawText(baseline, text); // left to the painter's own rules
+                return;
+            }
+        }
+        auto it = runs_.constFind(text);
+        if (it == runs_.constEnd()) {
+            if (runs_.size() >= 256)
+                runs_.clear();
+            it = runs_.insert(text, shape(text));
+        }
+        for (const QGlyphRun& run : *it)
+            p.drawGlyphRun(baseline, run);
+    }
+
+private:
+    // The glyphs of a line laid out on its own, positioned from the baseline.
+    QList<QGlyphRun> shape(const QString& text) const
+    {
+        QTextLayout layout(text, font_);
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(1.0e6);
+        layout.endLayout();
+        QList<QGlyphRun> runs = layout.glyphRuns();
+        const qreal ascent = line.ascent();
+        for (QGlyphRun& run : runs) {
+            QList<QPointF> positions = run.positions();
+            for (QPointF& pos : positions)
+                pos.ry() -= ascent;
+            run.setPositions(positions);
+        }
+        return runs;
+    }
+
+    QFont source_, font_;
+    QFontMetrics fm_;
+    int height_ = 0, ascent_ = 0;
+    bool decorated_ = false;
+    QHash<QString, int> widths_;
+    QHash<QString, QList<QGlyphRun>> runs_;
+};
+
+// The metrics of `f` (a font as fontOf gives it); the reference holds until
+// the next call.
+std::vector<std::unique_ptr<TextMetrics>>& keptMetrics()
+{
+    static std::vector<std::unique_ptr<TextMetrics>> kept; // most recent first
+    return kept;
+}
+
+TextMetrics& metricsOf(const QFont& f)
+{
+    std::vector<std::unique_ptr<TextMetrics>>& kept = keptMetrics();
+    // Fonts and glyphs go with the application's font machinery.
+    static bool routineAdded = false;
+    if (!routineAdded && QCoreApplication::instance()) {
+        routineAdded = true;
+        qAddPostRoutine([] {
+            keptMetrics().clear();
+            routineAdded = false;
+        });
+    }
+    for (size_t i = 0; i < kept.size(); ++i) {
+        if (kept[i]->source() == f && kept[i]->source().styleStrategy() == f.styleStrategy()) {
+            if (i != 0)
+                std::rotate(kept.begin(), kept.begin() + i, kept.begin() + i + 1);
+            return *kept.front();
+        }
+    }
+    if (kept.size() >= 8)
+        kept.pop_back();
+    kept.insert(kept.begin(), std::make_unique<TextMetrics>(f));
+    return *kept.front();
+}
+
 // A painter on the context's image, clipped, with the font turned by its
 // escapement about (x, y), which becomes the painter's origin.
 void preparePainter(QPainter& p, const DcEntry& dc, const QFont& f, int32_t escapement, int x, int y)
@@ -210,7 +334,7 @@ struct TextLine {
     int start = 0; // position of its first character in the whole text
 };
 
-QList<TextLine> layoutLines(const QString& text, const QFontMetrics& fm, int width, uint32_t format)
+QList<TextLine> layoutLines(const QString& text, TextMetrics& fm, int width, uint32_t format)
 {
     QList<TextLine> lines;
     if (format & dt::SingleLine) {
@@ -226,7 +350,7 @@ QList<TextLine> layoutLines(const QString& text, const QFontMetrics& fm, int wid
         QString para = text.mid(pos, end - pos);
         if (para.endsWith(QLatin1Char('\r')))
             para.chop(1);
-        if (!(format & dt::WordBreak) || fm.horizontalAdvance(para) <= width) {
+        if (!(format & dt::WordBreak) || fm.advance(para) <= width) {
             lines.append({para, pos});
         } else {
             // Break between words; a word wider than the box keeps its own line.
@@ -237,7 +361,7 @@ QList<TextLine> layoutLines(const QString& text, const QFontMetrics& fm, int wid
                 i = lineStart;
                 while (i <= para.size()) {
                     if (i == para.size() || para[i] == QLatin1Char(' ')) {
-                        if (fm.horizontalAdvance(para.mid(lineStart, i - lineStart)) <= width || lastFit < 0)
+                        if (fm.advance(para.mid(lineStart, i - lineStart)) <= width || lastFit < 0)
                             lastFit = i;
                         else
                             break;
@@ -504,11 +628,11 @@ int32_t TextOutA(HDC hdc, int32_t x, int32_t y, const QString& text)
     if (!dc || drawableArea(*dc).isNull())
         return 0;
     int32_t esc = 0;
-    const QFont f = fontOf(*dc, &esc);
+    TextMetrics& m = metricsOf(fontOf(*dc, &esc));
     {
         QPainter p(dc->image);
-        preparePainter(p, *dc, f, esc, x, y);
-        p.drawText(QPoint(0, QFontMetrics(f).ascent()), text);
+        preparePainter(p, *dc, m.font(), esc, x, y);
+        m.draw(p, QPoint(0, m.ascent()), text);
     }
     touched(*dc);
     return 1;
@@ -519,9 +643,9 @@ int32_t GetTextExtentPoint32A(HDC hdc, const QString& text, Size& size)
     DcEntry* dc = dcOf(hdc);
     if (!dc)
         return 0;
-    const QFontMetrics fm(fontOf(*dc, nullptr));
-    size.cx = fm.horizontalAdvance(text);
-    size.cy = fm.height();
+    TextMetrics& m = metricsOf(fontOf(*dc, nullptr));
+    size.cx = m.advance(text);
+    size.cy = m.height();
     return 1;
 }
 
@@ -531,8 +655,8 @@ int32_t DrawTextA(HDC hdc, const QString& text, Rect& r, uint32_t format)
     if (!dc)
         return 0;
     int32_t esc = 0;
-    const QFont f = fontOf(*dc, &esc);
-    const QFontMetrics fm(f);
+    TextMetrics& fm = metricsOf(fontOf(*dc, &esc));
+    const QFont& f = fm.font();
     int underlineAt = -1;
     const QString shown = (format & dt::NoPrefix) ? text : stripPrefixes(text, &underlineAt);
     auto span = [](int32_t from, int32_t to) {
@@ -544,7 +668,7 @@ int32_t DrawTextA(HDC hdc, const QString& text, Rect& r, uint32_t format)
     const int totalH = lineH * int(lines.size());
     int widest = 0;
     for (const auto& l : lines)
-        widest = std::max(widest, fm.horizontalAdvance(l.text));
+        widest = std::max(widest, fm.advance(l.text));
     if (format & dt::CalcRect) {
         r.right = int32_t(std::min<int64_t>(int64_t(r.left) + widest, INT32_MAX));
         r.bottom = int32_t(std::min<int64_t>(int64_t(r.top) + totalH, INT32_MAX));
@@ -566,17 +690,17 @@ int32_t DrawTextA(HDC hdc, const QString& text, Rect& r, uint32_t format)
             p.setClipRect(QRect(0, 0, std::max(0, boxW), std::max(0, boxH)), Qt::IntersectClip);
         int y = top;
         for (const auto& l : lines) {
-            const int w = fm.horizontalAdvance(l.text);
+            const int w = fm.advance(l.text);
             int x = 0;
             if (format & dt::Right)
                 x = boxW - w;
             else if (format & dt::Center)
                 x = (boxW - w) / 2;
-            p.drawText(QPoint(x, y + fm.ascent()), l.text);
+            fm.draw(p, QPoint(x, y + fm.ascent()), l.text);
             const int u = underlineAt - l.start;
             if (underlineAt >= 0 && u >= 0 && u < l.text.size()) {
-                const int ux = x + fm.horizontalAdvance(l.text.left(u));
-                const int uw = fm.horizontalAdvance(l.text.mid(u, 1));
+                const int ux = x + fm.advance(l.text.left(u));
+                const int uw = fm.advance(l.text.mid(u, 1));
                 p.fillRect(QRect(ux, y + fm.ascent() + 1, std::max(1, uw), 1), p.pen().color());
             }
             y += lineH;

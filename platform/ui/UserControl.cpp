@@ -15,9 +15,12 @@
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPainter>
 #include <QRegion>
 #include <QUrl>
+
+#include <map>
 
 namespace plat {
 
@@ -40,6 +43,79 @@ int32_t& currentDragAllowed()
     return a;
 }
 
+// The widget that a key belongs to: the one its press went to first. Qt
+// hands a key that a widget leaves unused on to its parent, the same event
+// object one step up at a time, and the focus may have moved meanwhile (a
+// caption editor that hides itself in its own key handler), so that the rest
+// of the press and then the release reach another widget. Which widget a key
+// belongs to is therefore told by where its press began, not by the focus
+// when it arrives.
+class KeyOrigin : public QObject {
+public:
+    static KeyOrigin& instance()
+    {
+        static KeyOrigin* origin = [] {
+            auto* o = new KeyOrigin(qApp);
+            qApp->installEventFilter(o);
+            return o;
+        }();
+        return *origin;
+    }
+    // The widget the key of `e` belongs to; null for an event not seen
+    // being delivered.
+    QWidget* of(const QKeyEvent* e) const
+    {
+        if (e != event_)
+            return nullptr;
+        return origin_.data();
+    }
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* e) override
+    {
+        const QEvent::Type t = e->type();
+        if (t == QEvent::ShortcutOverride) { // comes before every new key press
+            event_ = nullptr;
+            return false;
+        }
+        if (t != QEvent::KeyPress && t != QEvent::KeyRelease)
+            return false;
+        if (!receiver->isWidgetType()) { // the window: a key from the window system begins
+            event_ = nullptr;
+            return false;
+        }
+        auto* w = static_cast<QWidget*>(receiver);
+        const bool handedOn = e == event_ && t == type_ && w == expectedNext_;
+        if (!handedOn) {
+            const int key = static_cast<QKeyEvent*>(e)->key();
+            event_ = e;
+            type_ = t;
+            origin_ = w;
+            if (t == QEvent::KeyPress) {
+                pressedAt_[key] = w;
+            } else if (auto it = pressedAt_.find(key); it != pressedAt_.end()) {
+                if (!static_cast<QKeyEvent*>(e)->isAutoRepeat()) {
+                    if (it->second)
+                        origin_ = it->second;
+                    pressedAt_.erase(it);
+                } else if (it->second) {
+                    origin_ = it->second;
+                }
+            }
+        }
+        expectedNext_ = w->isWindow() ? nullptr : w->parentWidget();
+        return false;
+    }
+
+private:
+    using QObject::QObject;
+    const QEvent* event_ = nullptr; // compared, never read
+    QEvent::Type type_ = QEvent::None;
+    const QWidget* expectedNext_ = nullptr; // compared, never read
+    QPointer<QWidget> origin_;
+    std::map<int, QPointer<QWidget>> pressedAt_; // keys down, by where their press went
+};
+
 void connectFocusTracking()
 {
     static bool connected = false;
@@ -48,6 +124,7 @@ void connectFocusTracking()
     connected = true;
     QObject::connect(qApp, &QApplication::focusChanged, qApp,
                      [](QWidget* old, QWidget* now) { UserControl::focusMoved(old, now); });
+    KeyOrigin::instance();
 }
 
 } // namespace
@@ -124,13 +201,16 @@ protected:
     void dropEvent(QDropEvent* e) override { route(e); }
 
 private:
-    // A key that one of the control's own children (a caption editor) had
-    // the focus for and left unused is not the control's key: it stops here
-    // without raising the control's key events.
+    // Only the keys of the control's own window are the control's. A key
+    // that went to one of its children (a caption editor) and that the child
+    // left unused stops here without raising the control's key events, also
+    // when the child gave the focus away while handling it.
     bool fromOwnChild(QKeyEvent* e)
     {
-        QWidget* focus = QApplication::focusWidget();
-        if (!focus || focus == this || !isAncestorOf(focus))
+        QWidget* origin = KeyOrigin::instance().of(e);
+        if (!origin) // not seen being delivered: the focus tells
+            origin = QApplication::focusWidget();
+        if (!origin || origin == this || !isAncestorOf(origin))
             return false;
         e->accept();
         return true;

@@ -181,6 +181,7 @@ TEST(ArtResources, CursorsAreTwoColourHandsWithTheirHotSpot)
         const QImage img = pic->image().convertToFormat(QImage::Format_ARGB32);
         expectSize(name, img, 32, 32);
         EXPECT_EQ(pic->hotSpot(), QPoint(15, 10)) << name.toStdString();
+        EXPECT_EQ(pic->type(), plat::Picture::Cursor) << name.toStdString();
         QSet<QRgb> opaque;
         for (QRgb c : coloursOf(img)) {
             if (qAlpha(c) == 0)

@@ -223,6 +223,7 @@ private:
         c.DblClick.connect([say] { say(QStringLiteral("DblClick")); });
         c.KeyDown.connect([say](int16_t& k, int16_t& s) { say(QStringLiteral("KeyDown %1 %2").arg(k).arg(s)); });
         c.KeyUp.connect([say](int16_t& k, int16_t& s) { say(QStringLiteral("KeyUp %1 %2").arg(k).arg(s)); });
+        c.KeyPress.connect([say](int16_t& k) { say(QStringLiteral("KeyPress %1").arg(k)); });
     }
 };
 

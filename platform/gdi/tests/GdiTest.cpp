@@ -1,6 +1,8 @@
 #include "Gdi.h"
 #include "Window.h"
 
+#include <QFontMetrics>
+#include <QPainter>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -241,6 +243,45 @@ TEST(Gdi, RotatedFontDrawsUpwardAboveItsAnchorAndMeasuresAlongTheText)
     SelectObject(dc.hdc, old);
     DeleteObject(flat);
     DeleteObject(up);
+}
+
+// Text drawn through a context looks exactly as the painter draws it, the
+// first time and again from what the context keeps of it, in plain, bold,
+// decorated and turned fonts.
+TEST(Gdi, TextLooksAsThePainterDrawsIt)
+{
+    const QStringList texts = {"Launch", "Objects & Creatable Classes", "AVAWAY To, ffi", "ABCjgpq`,/|", "x"};
+    for (int variant = 0; variant < 4; ++variant) {
+        LogFont lf;
+        lf.height = -11 - variant * 2;
+        lf.weight = variant == 1 ? 700 : 400;
+        lf.underline = variant == 2;
+        lf.escapement = lf.orientation = variant == 3 ? 900 : 0;
+        setFaceName(lf, QStringLiteral("Arial"));
+        HFONT font = CreateFontIndirectA(lf);
+        for (const QString& text : texts) {
+            for (int again = 0; again < 2; ++again) {
+                Dc dc(260, 260);
+                HGDIOBJ old = SelectObject(dc.hdc, font);
+                TextOutA(dc.hdc, 30, 200, text);
+                SelectObject(dc.hdc, old);
+
+                QImage expected = whiteImage(260, 260);
+                QFont f = qfontOf(lf);
+                f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferMatch));
+                QPainter p(&expected);
+                p.setRenderHint(QPainter::TextAntialiasing, false);
+                p.setFont(f);
+                p.setPen(Qt::black);
+                p.translate(30, 200);
+                p.rotate(-lf.escapement / 10.0);
+                p.drawText(QPoint(0, QFontMetrics(f).ascent()), text);
+                p.end();
+                EXPECT_EQ(dc.image, expected) << variant << " " << text.toStdString() << " " << again;
+            }
+        }
+        DeleteObject(font);
+    }
 }
 
 TEST(Gdi, DrawTextWrapsAlignsAndMeasures)

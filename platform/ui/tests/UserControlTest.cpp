@@ -7,6 +7,7 @@
 #include "PropertyBag.h"
 
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QUrl>
 #include <QWindow>
 
@@ -112,6 +113,7 @@ protected:
           {"name": "txt", "type": "TextBox", "left": 3000, "top": 3150, "width": 1500, "height": 300}
         ])");
     }
+    static QStringList keysOf(const QStringList& log) { return log.filter(QRegularExpression("^Key")); }
     QStringList take(Probe& p)
     {
         QStringList l = p.log;
@@ -212,6 +214,48 @@ TEST_F(UserControlTest, KeysTypedIntoTheControlsOwnChildAreNotTheControls)
     QTest::keyClick(q->txtEdit->widget(), Qt::Key_Escape);
     EXPECT_EQ(childKeys, (QStringList{"13", "27"}));
     EXPECT_EQ(take(*q), QStringList{});
+}
+
+// As the window system delivers them: the child's key handler hides the
+// child, so the focus moves to the control while the key is still on its way
+// (the box leaves Enter unused, Qt hands it on to the control), and the
+// release goes to the control, which now has the focus.
+TEST_F(UserControlTest, AKeyWhoseChildHandlerMovesTheFocusIsStillTheChilds)
+{
+    auto f = probeForm();
+    uitest::showAndActivate(*f);
+    auto q = f->control<Probe>("q");
+    QStringList childKeys;
+    q->txtEdit->KeyDown.connect([&](int16_t& k, int16_t&) {
+        childKeys << QString::number(k);
+        q->txtEdit->setVisible(false);
+        q->SetFocus();
+    });
+    QWindow* window = f->widget()->windowHandle();
+    ASSERT_NE(window, nullptr);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        q->txtEdit->setVisible(true);
+        q->txtEdit->SetFocus();
+        ASSERT_EQ(QApplication::focusWidget(), q->txtEdit->widget());
+        take(*q);
+        QTest::keyClick(window, key);
+        EXPECT_EQ(QApplication::focusWidget(), q->widget());
+        EXPECT_EQ(keysOf(take(*q)), QStringList{}) << key;
+    }
+    EXPECT_EQ(childKeys, (QStringList{"13", "27"}));
+
+    // The control's own keys, delivered the same way, stay its own.
+    QTest::keyClick(window, Qt::Key_Return);
+    EXPECT_EQ(keysOf(take(*q)), (QStringList{"KeyDown 13 0", "KeyPress 13", "KeyUp 13 0"}));
+    // A key the box takes and uses (a letter) followed by one for the
+    // control: the second is the control's.
+    q->txtEdit->setVisible(true);
+    q->txtEdit->SetFocus();
+    QTest::keyClick(window, Qt::Key_A);
+    q->SetFocus();
+    take(*q);
+    QTest::keyClick(window, Qt::Key_B);
+    EXPECT_EQ(keysOf(take(*q)), (QStringList{"KeyDown 66 0", "KeyPress 98", "KeyUp 66 0"}));
 }
 
 TEST_F(UserControlTest, FocusIntoTheControlsOwnChildIsALostFocusWithoutExitFocus)
