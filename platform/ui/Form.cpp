@@ -75,6 +75,39 @@ private:
 };
 
 namespace {
+
+// Forms taken down while a handler of theirs may still be running live on
+// until the event loop comes round again. The queued call that lets them go
+// owns nothing: an application that ends with it still queued throws it away
+// inside its own event bookkeeping, where destroying a form (and its widgets)
+// would deadlock. What is still here when the application object goes is let
+// go at the start of its teardown.
+std::vector<std::shared_ptr<Form>>& lingeringForms()
+{
+    static std::vector<std::shared_ptr<Form>> forms;
+    return forms;
+}
+
+void releaseLingeringForms()
+{
+    auto forms = std::move(lingeringForms());
+    lingeringForms().clear();
+}
+
+void keepUntilIdle(std::shared_ptr<Form> form)
+{
+    auto* app = QCoreApplication::instance();
+    if (!app || QCoreApplication::closingDown())
+        return;
+    static bool routineAdded = false;
+    if (!routineAdded) {
+        qAddPostRoutine(releaseLingeringForms);
+        routineAdded = true;
+    }
+    lingeringForms().push_back(std::move(form));
+    // One call per form: a call thrown away never strands the ones after it.
+    QMetaObject::invokeMethod(app, [] { releaseLingeringForms(); }, Qt::QueuedConnection);
+}
 bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
 // Pixels of a twips value, held to a range in which window geometry cannot
 // overflow.
@@ -396,8 +429,7 @@ void Form::takeDown(bool notify)
     loaded_ = false;
     unloading_ = false;
     // The form object lives on until the handler that unloaded it returns.
-    if (QCoreApplication::instance())
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [keep] {}, Qt::QueuedConnection);
+    keepUntilIdle(std::static_pointer_cast<Form>(keep));
     if (wasLoaded && notify)
         noteFormUnloaded(this);
     else if (wasLoaded)

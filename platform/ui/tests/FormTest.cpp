@@ -371,3 +371,33 @@ TEST_F(FormTest, EnterAndEscapePressTheDefaultAndCancelButtons)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FormTest, AnApplicationEndingWithQueuedCallsLetsUnloadedFormsGoWithoutHanging)
+{
+    std::weak_ptr<LoggingForm> gone;
+    {
+        auto f = makeForm(twoButtons);
+        f->Show();
+        f->Unload();
+        gone = f;
+    }
+    // Still alive: a handler of the form may have unloaded it.
+    EXPECT_FALSE(gone.expired());
+    // An application that ends throws its queued calls away inside its own
+    // event bookkeeping; none of them may be what keeps the form (destroying
+    // widgets there deadlocks).
+    QCoreApplication::removePostedEvents(nullptr, QEvent::MetaCall);
+    EXPECT_FALSE(gone.expired());
+    // The next turn of the loop, or the application's teardown, lets it go.
+    QCoreApplication::sendPostedEvents();
+    auto again = makeForm("[]");
+    again->Show();
+    again->Unload();
+    again.reset();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_TRUE(gone.expired());
+}
+
+} // namespace
