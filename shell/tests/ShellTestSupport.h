@@ -2,6 +2,7 @@
 // installs them around each test: the display's colour count, the Windows
 // and system directories, program starts and sounds are all the test's.
 #pragma once
+#include "StillMachine.h"
 #include "Catalog.h"
 #include "ShellControls.h"
 #include "ZGDemoCode.h"
@@ -141,26 +142,13 @@ public:
 };
 
 // The pointer stays far away, so no button sees the mouse.
-class StillMachine : public zg::Machine {
-public:
-    QPoint cursorPos() override { return { -1000, -1000 }; }
-    void setCursorPos(QPoint) override { }
-    std::optional<QRect> cursorConfinement() override { return std::nullopt; }
-    void confineCursor(std::optional<QRect>) override { }
-    QRect desktopRect() override { return { 0, 0, 1280, 1024 }; }
-    QRect workArea() override { return { 0, 0, 1280, 1024 }; }
-    void setWorkArea(QRect) override { }
-    void mouseInput(int, int, QPoint) override { }
-    bool openUrl(const QUrl&) override { return true; }
-};
-
 class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         zg::registerLibrary();
         shell::registerShellControls();
-        zg::installMachine(std::make_shared<StillMachine>());
+        zg::installMachine(std::make_shared<zgtest::StillMachine>());
         zg::installShared<zg::ZorvaneSystem>(system);
         zg::installShared<zg::ZorvaneMultimedia>(multimedia);
         zg::installShared<zg::ZorvaneFormFunctions>(formFunctions);

@@ -1,6 +1,7 @@
 // The Multimedia demo window: its start, the clamps of the tone boxes, the
 // MIDI box, the system sounds and the wave files, with the library's calls
 // recorded, and once through the real library onto a capturing output.
+#include "StillMachine.h"
 #include "frmMultimediaDemo.h"
 
 #include <Application.h>
@@ -28,19 +29,6 @@
 namespace {
 
 using multimediademo::frmMultimediaDemo;
-
-class StillMachine : public zg::Machine {
-public:
-    QPoint cursorPos() override { return {-1000, -1000}; }
-    void setCursorPos(QPoint) override {}
-    std::optional<QRect> cursorConfinement() override { return std::nullopt; }
-    void confineCursor(std::optional<QRect>) override {}
-    QRect desktopRect() override { return {0, 0, 1280, 1024}; }
-    QRect workArea() override { return {0, 0, 1280, 1024}; }
-    void setWorkArea(QRect) override {}
-    void mouseInput(int, int, QPoint) override {}
-    bool openUrl(const QUrl&) override { return true; }
-};
 
 // Records every play with the pointer and the play buttons as they were
 // during the call; `failing` makes every play raise.
@@ -111,7 +99,7 @@ protected:
         }
         qputenv("ZG_WINDOWS_DIR", QFile::encodeName(windows.path()));
         zg::registerLibrary();
-        zg::installMachine(std::make_shared<StillMachine>());
+        zg::installMachine(std::make_shared<zgtest::StillMachine>());
         zg::installShared<zg::ZorvaneMultimedia>(media);
         plat::setLastFormUnloadedHandler([] {});
         plat::setMsgBoxHook([](const plat::MsgBoxRequest&) { return plat::mb::OK; });

@@ -1,6 +1,7 @@
 // The Numbers demo window: its start, the coupling of conversion and data
 // type, the conversions with their four outcomes, random identifiers and
 // the key filters, on the real library with the key masks recorded.
+#include "StillMachine.h"
 #include "frmNumbersDemo.h"
 
 #include <Application.h>
@@ -23,19 +24,6 @@
 namespace {
 
 using numbersdemo::frmNumbersDemo;
-
-class StillMachine : public zg::Machine {
-public:
-    QPoint cursorPos() override { return {-1000, -1000}; }
-    void setCursorPos(QPoint) override {}
-    std::optional<QRect> cursorConfinement() override { return std::nullopt; }
-    void confineCursor(std::optional<QRect>) override {}
-    QRect desktopRect() override { return {0, 0, 1280, 1024}; }
-    QRect workArea() override { return {0, 0, 1280, 1024}; }
-    void setWorkArea(QRect) override {}
-    void mouseInput(int, int, QPoint) override {}
-    bool openUrl(const QUrl&) override { return true; }
-};
 
 // The key masks as calls: what the demo asked for, and a key it answers
 // with (0 drops the key).
@@ -86,7 +74,7 @@ protected:
     void SetUp() override
     {
         zg::registerLibrary();
-        zg::installMachine(std::make_shared<StillMachine>());
+        zg::installMachine(std::make_shared<zgtest::StillMachine>());
         zg::installShared<zg::ZorvaneSystem>(system);
         zg::installShared<zg::ZorvaneNumbers>(numbers);
         plat::setLastFormUnloadedHandler([] {});

@@ -1,5 +1,6 @@
 // The System demo's window with fakes of the library's system functions:
 // nothing here touches the real pointer, work area or file manager.
+#include "StillMachine.h"
 #include "frmMaximize.h"
 #include "frmSystem.h"
 
@@ -30,19 +31,6 @@ namespace {
 using sysdemo::frmSystem;
 
 // A machine that changes nothing.
-class StillMachine : public zg::Machine {
-public:
-    QPoint cursorPos() override { return { 0, 0 }; }
-    void setCursorPos(QPoint) override {}
-    std::optional<QRect> cursorConfinement() override { return std::nullopt; }
-    void confineCursor(std::optional<QRect>) override {}
-    QRect desktopRect() override { return { 0, 0, 800, 600 }; }
-    QRect workArea() override { return { 0, 0, 800, 600 }; }
-    void setWorkArea(QRect) override {}
-    void mouseInput(int, int, QPoint) override {}
-    bool openUrl(const QUrl&) override { return true; }
-};
-
 // The library's system functions with fixed values, recording what the
 // window asks of them.
 class FakeSystem : public zg::SystemImpl {
@@ -181,7 +169,7 @@ protected:
     void SetUp() override
     {
         zg::registerLibrary();
-        zg::installMachine(std::make_shared<StillMachine>());
+        zg::installMachine(std::make_shared<zgtest::StillMachine>(QRect(0, 0, 800, 600), QPoint(0, 0)));
         zg::installShared<zg::ZorvaneSystem>(sys);
         zg::installShared<zg::ZorvaneMiscellaneous>(misc);
         zg::installShared<zg::ZorvaneFormFunctions>(forms);
