@@ -4,6 +4,7 @@
 #include "FilesAndFoldersImpl.h"
 #include "FormFunctionsImpl.h"
 #include "Library.h"
+#include "MemoryImpl.h"
 #include "MiscellaneousImpl.h"
 #include "MultimediaImpl.h"
 #include "NumbersImpl.h"
@@ -24,6 +25,7 @@ void registerLibrary()
     registerClass<ZorvaneMultimedia, MultimediaImpl>();
     registerClass<ZorvaneFilesAndFolders, FilesAndFoldersImpl>();
     registerClass<ZorvaneFormFunctions, FormFunctionsImpl>();
+    registerClass<ZorvaneMemory, MemoryImpl>();
     registerGhostCanvas();
 }
 
