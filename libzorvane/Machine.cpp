@@ -1,5 +1,7 @@
 #include "Machine.h"
 
+#include "PointerTracker.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QDesktopServices>
@@ -32,8 +34,20 @@ class DesktopMachine final : public Machine {
 public:
     ~DesktopMachine() override { delete keeper_; }
 
-    QPoint cursorPos() override { return QCursor::pos(); }
-    void setCursorPos(QPoint p) override { QCursor::setPos(p); }
+    // Known from the program's own input while the pointer is over one of
+    // its windows (the hover tests read it every 10 ms); asked of the
+    // display server otherwise.
+    QPoint cursorPos() override
+    {
+        if (const auto p = PointerTracker::application().known())
+            return *p;
+        return QCursor::pos();
+    }
+    void setCursorPos(QPoint p) override
+    {
+        QCursor::setPos(p);
+        PointerTracker::application().moved(p);
+    }
 
     std::optional<QRect> cursorConfinement() override { return confinement_; }
 
@@ -77,6 +91,7 @@ public:
     void mouseInput(int action, int button, QPoint screenPos) override
     {
         QCursor::setPos(screenPos);
+        PointerTracker::application().moved(screenPos);
         const Qt::MouseButton b = qtButton(button);
         QWidget* target = held_ != Qt::NoButton && pressedOn_ ? pressedOn_.data() : QApplication::widgetAt(screenPos);
         QEvent::Type type = QEvent::MouseMove;
