@@ -6,6 +6,7 @@
 #include "Object.h"
 #include "Picture.h"
 
+#include <QString>
 #include <cstdint>
 #include <memory>
 
@@ -29,6 +30,13 @@ public:
     // Called when a text control gets the focus: selects all its text.
     // Controls without text are left alone.
     virtual void ControlGotFocusHelper(const plat::ObjectPtr& Control) = 0;
+
+    // Selects the entry of a combo box whose text is Text (the same case
+    // first, else without regard to case), as if the user had chosen it:
+    // the box raises its Click. Returns False and leaves the selection when
+    // no entry has that text. Raises 424 for an object without a window and
+    // 438 for a control that is not a combo box.
+    virtual bool SelectComboItemByText(const plat::ObjectPtr& ComboBox, const QString& Text) = 0;
 
     // Draws the picture stretched into (X, Y, Width, Height) of the surface,
     // leaving the pixels of MaskColor out; a Width or Height of 0 takes the

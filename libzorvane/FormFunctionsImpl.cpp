@@ -3,13 +3,22 @@
 #include "Library.h"
 #include "MiscellaneousImpl.h"
 #include "Units.h"
+#include "X11Display.h"
 #include "ZorvaneSystem.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QPointer>
+#include <QRegion>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOption>
 #include <QWidget>
+
+#include <algorithm>
+#include <cmath>
 
 namespace zg {
 
@@ -86,6 +95,304 @@ bool FormFunctionsImpl::SetFloatingWindow(const plat::ObjectPtr& Form, const pla
         w->show();
     if (on)
         FloatingKeeper::install();
+    return true;
+}
+
+// ===== Metrics =====
+
+namespace {
+
+QStyle* desktopStyle()
+{
+    QStyle* style = QApplication::style();
+    if (!style)
+        plat::raise(429, QStringLiteral("ZorvaneFormFunctions"), QStringLiteral("No desktop style without an application"));
+    return style;
+}
+
+int16_t metric16(int pixels) { return int16_t(std::clamp(pixels, 0, 32767)); }
+
+// A title bar as the style draws it for a normal or a tool window: its
+// close button's rectangle.
+QRect titleBarButton(bool tool)
+{
+    QStyle* style = desktopStyle();
+    QStyleOptionTitleBar opt;
+    opt.titleBarFlags = tool ? Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                             : Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                   | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+    opt.subControls = QStyle::SC_All;
+    opt.text = QStringLiteral("Title");
+    opt.titleBarState = Qt::WindowActive;
+    opt.state = QStyle::State_Active | QStyle::State_Enabled;
+    opt.fontMetrics = QFontMetrics(tool ? QApplication::font("QDockWidgetTitle")
+                                        : QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    const int height = style->pixelMetric(QStyle::PM_TitleBarHeight, &opt);
+    opt.rect = QRect(0, 0, 400, height);
+    QRect r = style->subControlRect(QStyle::CC_TitleBar, &opt, QStyle::SC_TitleBarCloseButton, nullptr);
+    if (r.isEmpty()) {
+        // A style that draws no buttons of its own: square buttons of the
+        // style's button size, or of the bar less its margins.
+        const int margins = std::max(height - 4, 1);
+        const int size = style->pixelMetric(QStyle::PM_TitleBarButtonSize, &opt);
+        const int side = size > 0 ? std::min(size, margins) : margins;
+        r = QRect(0, 0, side, side);
+    }
+    return r;
+}
+
+int titleBarHeight()
+{
+    QStyleOptionTitleBar opt;
+    opt.titleBarFlags = Qt::Window | Qt::WindowTitleHint;
+    opt.fontMetrics = QFontMetrics(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    return desktopStyle()->pixelMetric(QStyle::PM_TitleBarHeight, &opt);
+}
+
+int frameBorder() { return std::max(0, desktopStyle()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth)); }
+
+plat::FontPtr fontFrom(const QFont& q)
+{
+    // Sizes in points at the fixed 96 DPI; a size given in pixels converts.
+    double points = q.pointSizeF();
+    if (points <= 0 && q.pixelSize() > 0)
+        points = q.pixelSize() * 72.0 / 96.0;
+    if (points <= 0)
+        points = 9;
+    auto f = std::make_shared<plat::Font>(q.family(), points, q.bold());
+    f->setWeight(int16_t(q.weight() >= QFont::Bold ? 700 : q.weight() >= QFont::DemiBold ? 600 : 400));
+    f->setItalic(q.italic());
+    f->setUnderline(q.underline());
+    f->setStrikethrough(q.strikeOut());
+    return f;
+}
+
+// The window of a form that the window manager has framed (shown).
+QWidget* shownWindow(const plat::ObjectPtr& form, const char* source)
+{
+    QWidget* w = widgetOf(form, source)->window();
+    return w->isVisible() && w->testAttribute(Qt::WA_Mapped) ? w : nullptr;
+}
+
+} // namespace
+
+float FormFunctionsImpl::DefaultBorderSize()
+{
+    return float(std::max(0, desktopStyle()->pixelMetric(QStyle::PM_DefaultFrameWidth)));
+}
+
+int16_t FormFunctionsImpl::DefaultMenuItemHeight()
+{
+    QStyleOptionMenuItem opt;
+    opt.menuItemType = QStyleOptionMenuItem::Normal;
+    opt.text = QStringLiteral("Item");
+    opt.font = QApplication::font("QMenu");
+    opt.fontMetrics = QFontMetrics(opt.font);
+    opt.state = QStyle::State_Enabled;
+    const QSize text(opt.fontMetrics.horizontalAdvance(opt.text), opt.fontMetrics.height());
+    const QSize item = desktopStyle()->sizeFromContents(QStyle::CT_MenuItem, &opt, text, nullptr);
+    return metric16(std::max(item.height(), text.height()));
+}
+
+int16_t FormFunctionsImpl::DefaultScrollBarHeight()
+{
+    return metric16(desktopStyle()->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
+
+int16_t FormFunctionsImpl::DefaultScrollBarWidth()
+{
+    return metric16(desktopStyle()->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
+
+int16_t FormFunctionsImpl::DefaultTitleBarButtonHeight() { return metric16(titleBarButton(false).height()); }
+int16_t FormFunctionsImpl::DefaultTitleBarButtonWidth() { return metric16(titleBarButton(false).width()); }
+int16_t FormFunctionsImpl::SmallTitleBarButtonHeight() { return metric16(titleBarButton(true).height()); }
+int16_t FormFunctionsImpl::SmallTitleBarButtonWidth() { return metric16(titleBarButton(true).width()); }
+
+int32_t FormFunctionsImpl::DesktopHDC() { return int32_t(x11RootWindow()); }
+int32_t FormFunctionsImpl::DesktopHWnd() { return int32_t(x11RootWindow()); }
+
+plat::Variant FormFunctionsImpl::NonClientAreaHeight(const plat::ObjectPtr& Form)
+{
+    if (QWidget* w = shownWindow(Form, "ZorvaneFormFunctions.NonClientAreaHeight"))
+        return plat::Variant(int32_t(w->frameGeometry().height() - w->geometry().height()));
+    return plat::Variant(int32_t(titleBarHeight() + 2 * frameBorder()));
+}
+
+plat::Variant FormFunctionsImpl::NonClientAreaWidth(const plat::ObjectPtr& Form)
+{
+    if (QWidget* w = shownWindow(Form, "ZorvaneFormFunctions.NonClientAreaWidth"))
+        return plat::Variant(int32_t(w->frameGeometry().width() - w->geometry().width()));
+    return plat::Variant(int32_t(2 * frameBorder()));
+}
+
+// ===== Fonts =====
+
+plat::FontPtr FormFunctionsImpl::DefaultTitleBarFont() { return fontFrom(QFontDatabase::systemFont(QFontDatabase::TitleFont)); }
+// A tool window's title: the desktop's font for the titles of docked
+// panels (the application font where the desktop names none).
+plat::FontPtr FormFunctionsImpl::SmallTitleBarFont() { return fontFrom(QApplication::font("QDockWidgetTitle")); }
+plat::FontPtr FormFunctionsImpl::DefaultMenuFont() { return fontFrom(QApplication::font("QMenu")); }
+
+// ===== Moving a control into another window =====
+
+namespace {
+
+// Lives in the window a control was moved into, created before the
+// control arrives there so that Qt destroys it before the control: it
+// takes the control back to the parent it had before it was first moved,
+// so the control never goes down with a window it was only lent to.
+class LentControlGuard : public QObject {
+public:
+    LentControlGuard(QWidget* newParent, QWidget* lent, QWidget* home)
+        : QObject(newParent), lent_(lent), home_(home)
+    {
+    }
+    ~LentControlGuard() override
+    {
+        if (lent_ && lent_->property("zg_lent_guard").value<QObject*>() == this)
+            lent_->setProperty("zg_lent_guard", QVariant());
+        if (released_ || !lent_ || !home_ || lent_->parentWidget() == home_)
+            return;
+        const QPoint at = lent_->pos();
+        const bool hidden = lent_->isHidden();
+        lent_->setParent(home_);
+        lent_->move(at);
+        if (!hidden)
+            lent_->show();
+    }
+    QWidget* lent() const { return lent_; }
+    QWidget* home() const { return home_; }
+    void release() { released_ = true; }
+
+private:
+    QPointer<QWidget> lent_;
+    QPointer<QWidget> home_;
+    bool released_ = false;
+};
+
+LentControlGuard* guardOf(QWidget* lent)
+{
+    // The guard clears the property when it goes, so the pointer is live.
+    auto* g = static_cast<LentControlGuard*>(lent->property("zg_lent_guard").value<QObject*>());
+    return g && g->lent() == lent ? g : nullptr;
+}
+
+} // namespace
+
+bool FormFunctionsImpl::SetParent(const plat::ObjectPtr& Control, const plat::ObjectPtr& NewParent)
+{
+    QWidget* w = widgetOf(Control, "ZorvaneFormFunctions.SetParent");
+    QWidget* target = widgetOf(NewParent, "ZorvaneFormFunctions.SetParent");
+    if (target == w || w->isAncestorOf(target) || w->isWindow())
+        return false;
+
+    LentControlGuard* old = guardOf(w);
+    // Home is where the control was before its first move.
+    QWidget* home = old ? old->home() : w->parentWidget();
+    if (old && old->parent() == target && w->parentWidget() == target)
+        return true; // already there
+    if (old) {
+        old->release();
+        old->deleteLater();
+        w->setProperty("zg_lent_guard", QVariant());
+    }
+    if (home && target != home) {
+        auto* guard = new LentControlGuard(target, w, home);
+        w->setProperty("zg_lent_guard", QVariant::fromValue<QObject*>(guard));
+    }
+
+    // The position inside the parent stays what it was.
+    const QPoint at = w->pos();
+    const bool hidden = w->isHidden();
+    if (w->parentWidget() != target) {
+        w->setParent(target);
+        w->move(at);
+    }
+    if (!hidden || w->parentWidget() != home)
+        w->show();
+    w->raise();
+    return true;
+}
+
+// ===== Shaped windows =====
+
+std::optional<QPolygon> FormFunctionsImpl::parseShapePoints(const QString& text)
+{
+    // Longer text cannot hold MaxShapePoints points of sensible numbers.
+    if (text.size() > MaxShapePoints * 32)
+        return std::nullopt;
+    QPolygon points;
+    int i = 0;
+    const int n = int(text.size());
+    auto skipSpaces = [&] {
+        while (i < n && text[i].isSpace())
+            ++i;
+    };
+    auto number = [&](int& out) {
+        skipSpaces();
+        const int start = i;
+        if (i < n && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+')))
+            ++i;
+        const int digits = i;
+        while (i < n && text[i].isDigit() && text[i].unicode() < 128)
+            ++i;
+        if (i == digits || i - digits > 6)
+            return false;
+        bool ok = false;
+        const int v = text.mid(start, i - start).toInt(&ok);
+        if (!ok || v < -32767 || v > 32767)
+            return false;
+        out = v;
+        skipSpaces();
+        return true;
+    };
+    skipSpaces();
+    while (true) {
+        if (i >= n || text[i] != QLatin1Char('('))
+            return std::nullopt;
+        ++i;
+        int x = 0, y = 0;
+        if (!number(x) || i >= n || text[i] != QLatin1Char(','))
+            return std::nullopt;
+        ++i;
+        if (!number(y) || i >= n || text[i] != QLatin1Char(')'))
+            return std::nullopt;
+        ++i;
+        if (points.size() >= MaxShapePoints)
+            return std::nullopt;
+        points << QPoint(x, y);
+        skipSpaces();
+        if (i >= n)
+            break;
+        if (text[i] != QLatin1Char('-'))
+            return std::nullopt;
+        ++i;
+        skipSpaces();
+    }
+    if (points.size() < 3)
+        return std::nullopt;
+    return points;
+}
+
+bool FormFunctionsImpl::SetFormShapeFromPoints(const plat::ObjectPtr& Form, const QString& Points)
+{
+    QWidget* w = widgetOf(Form, "ZorvaneFormFunctions.SetFormShapeFromPoints")->window();
+    const std::optional<QPolygon> polygon = parseShapePoints(Points);
+    if (!polygon)
+        return false;
+    const QRegion region(*polygon, Qt::OddEvenFill);
+    if (region.isEmpty())
+        return false;
+    // The polygon is in the window's own pixels: a frame of the window
+    // manager around it would lie outside the shape.
+    if (w->isWindow() && !w->windowFlags().testFlag(Qt::FramelessWindowHint)) {
+        const bool shown = w->isVisible();
+        w->setWindowFlag(Qt::FramelessWindowHint, true);
+        if (shown)
+            w->show();
+    }
+    w->setMask(region);
     return true;
 }
 

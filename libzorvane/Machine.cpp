@@ -1,13 +1,16 @@
 #include "Machine.h"
 
 #include "PointerTracker.h"
+#include "X11Desktop.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
 
@@ -29,9 +32,34 @@ Qt::MouseButton qtButton(int button)
     }
 }
 
-// The desktop the programs run on, through Qt.
+// X button numbers of the library's buttons (1 left, 2 right, 4 middle).
+int xButton(int button)
+{
+    switch (button) {
+    case 2:
+        return 3;
+    case 4:
+        return 2;
+    default:
+        return 1;
+    }
+}
+
+QPoint clampInto(QPoint p, const QRect& r)
+{
+    return QPoint(std::clamp(p.x(), r.left(), std::max(r.left(), r.right())),
+                  std::clamp(p.y(), r.top(), std::max(r.top(), r.bottom())));
+}
+
+// The desktop the programs run on: the display server itself on X11, the
+// toolkit elsewhere.
 class DesktopMachine final : public Machine {
 public:
+    DesktopMachine()
+    {
+        if (QGuiApplication::platformName() == QLatin1String("xcb"))
+            x11_ = X11Desktop::open();
+    }
     ~DesktopMachine() override { delete keeper_; }
 
     // Known from the program's own input while the pointer is over one of
@@ -43,20 +71,32 @@ public:
             return *p;
         return QCursor::pos();
     }
+
+    // Inside a confinement the pointer goes only as far as its edge.
     void setCursorPos(QPoint p) override
     {
-        QCursor::setPos(p);
+        if (confinement_)
+            p = clampInto(p, *confinement_);
+        if (x11_)
+            x11_->warpPointer(p);
+        else
+            QCursor::setPos(p);
         PointerTracker::application().moved(p);
     }
 
     std::optional<QRect> cursorConfinement() override { return confinement_; }
 
-    // The pointer is brought back into the rectangle at every tick of a
-    // short timer, as the windowing system offers no confinement of its own
-    // to ordinary programs.
+    // On X11 the server's pointer barriers hold the pointer against a
+    // mouse's or touchpad's moves. They do not stop absolute moves (tablets,
+    // other programs' warps), and a diagonal move that slides along one
+    // barrier into a corner can slip past the next, so a short timer brings
+    // the pointer back should it ever be outside; without barriers that
+    // timer is all there is.
     void confineCursor(std::optional<QRect> r) override
     {
         confinement_ = r;
+        if (x11_ && x11_->hasBarriers())
+            x11_->confine(r);
         if (!r) {
             if (keeper_)
                 keeper_->stop();
@@ -73,23 +113,53 @@ public:
 
     QRect desktopRect() override
     {
+        if (x11_)
+            return x11_->rootRect();
         const QScreen* s = QGuiApplication::primaryScreen();
         return s ? s->virtualGeometry() : QRect();
     }
 
-    // The panels' reservation belongs to the desktop's window manager; the
-    // area set here is what this process reports and centres windows in.
+    // Under an EWMH window manager that honours struts, the manager's own
+    // work area, which the reservation changes for every program. Without
+    // one, the area set here is what this program reports and centres its
+    // windows in.
     QRect workArea() override
     {
+        if (x11_ && x11_->managerHonoursStruts())
+            if (const auto area = x11_->managerWorkArea())
+                return *area;
         if (workArea_)
             return *workArea_;
         const QScreen* s = QGuiApplication::primaryScreen();
         return s ? s->availableGeometry() : QRect();
     }
-    void setWorkArea(QRect r) override { workArea_ = r; }
+
+    void setWorkArea(QRect r) override
+    {
+        workArea_ = r;
+        if (!x11_ || !x11_->managerHonoursStruts())
+            return;
+        // The area before this program reserved anything: going back to it
+        // takes the reservation away.
+        if (!x11_->reservingWindow())
+            managerArea_ = x11_->managerWorkArea();
+        if (managerArea_ && r == *managerArea_)
+            x11_->reserveOutside(std::nullopt);
+        else
+            x11_->reserveOutside(r);
+    }
 
     void mouseInput(int action, int button, QPoint screenPos) override
     {
+        if (x11_ && x11_->hasTestInput()) {
+            // Through the server, like a user's mouse: whatever window is
+            // under the point (or holds the grab) gets it.
+            x11_->fakeMotion(screenPos);
+            PointerTracker::application().moved(screenPos);
+            if (action == 3 || action == 5)
+                x11_->fakeButton(xButton(button), action == 3);
+            return;
+        }
         QCursor::setPos(screenPos);
         PointerTracker::application().moved(screenPos);
         const Qt::MouseButton b = qtButton(button);
@@ -114,29 +184,57 @@ public:
                                                             QGuiApplication::keyboardModifiers()));
     }
 
-    bool openUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
+    // The freedesktop opener with the target as its one argument (never a
+    // shell command line); the toolkit's opener where there is none.
+    bool openUrl(const QUrl& url) override
+    {
+        const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+        if (opener.isEmpty())
+            return QDesktopServices::openUrl(url);
+        const QString target = url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded);
+        return QProcess::startDetached(opener, QStringList{ target });
+    }
+
+    QString keyboardLayout() override { return x11_ ? x11_->keyboardLayout() : QString(); }
+
+    std::optional<PointerDevices> pointerDevices() override
+    {
+        if (!x11_)
+            return std::nullopt;
+        const auto d = x11_->pointerDevices();
+        if (!d)
+            return std::nullopt;
+        return PointerDevices{ d->name, d->buttons, d->wheel };
+    }
 
 private:
     void keepInside()
     {
         if (!confinement_)
             return;
-        const QRect& r = *confinement_;
-        const QPoint p = QCursor::pos();
-        const QPoint inside(std::clamp(p.x(), r.left(), std::max(r.left(), r.right())),
-                            std::clamp(p.y(), r.top(), std::max(r.top(), r.bottom())));
-        if (inside != p)
+        const QPoint p = x11_ ? x11_->pointer() : QCursor::pos();
+        const QPoint inside = clampInto(p, *confinement_);
+        if (inside == p)
+            return;
+        if (x11_)
+            x11_->warpPointer(inside);
+        else
             QCursor::setPos(inside);
+        PointerTracker::application().moved(inside);
     }
 
+    std::unique_ptr<X11Desktop> x11_;
     std::optional<QRect> confinement_;
     std::optional<QRect> workArea_;
+    std::optional<QRect> managerArea_;
     QTimer* keeper_ = nullptr;
     Qt::MouseButtons held_ = Qt::NoButton;
     QPointer<QWidget> pressedOn_;
 };
 
-// Never destroyed: the desktop machine owns a timer of the application.
+// Never destroyed: the desktop machine owns a timer of the application, and
+// its display connection, with the confinement and the reservation made
+// through it, stays for the life of the process.
 std::shared_ptr<Machine>& slot()
 {
     static auto* m = new std::shared_ptr<Machine>;

@@ -75,6 +75,26 @@ void MiscellaneousImpl::ControlGotFocusHelper(const plat::ObjectPtr& Control)
     }
 }
 
+bool MiscellaneousImpl::SelectComboItemByText(const plat::ObjectPtr& ComboBox, const QString& Text)
+{
+    const char* const source = "ZorvaneMiscellaneous.SelectComboItemByText";
+    QWidget* w = widgetOf(ComboBox, source);
+    auto* combo = qobject_cast<QComboBox*>(w);
+    if (!combo)
+        combo = w->findChild<QComboBox*>();
+    if (!combo)
+        plat::raise(plat::err::NotSupported, QString::fromLatin1(source));
+    int index = combo->findText(Text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0)
+        index = combo->findText(Text, Qt::MatchFixedString);
+    if (index < 0)
+        return false;
+    combo->setCurrentIndex(index);
+    // The box's own code hears a user's choice through this signal.
+    Q_EMIT combo->activated(index);
+    return true;
+}
+
 void MiscellaneousImpl::PaintMaskedPicture(std::shared_ptr<ZorvaneGhostCanvas>& Canvas,
                                            const plat::PicturePtr& Picture, plat::Colour MaskColor, int32_t X,
                                            int32_t Y, int32_t Width, int32_t Height)

@@ -15,6 +15,7 @@ public:
 
     bool MouseIsOverControl(const plat::ObjectPtr& Control) override;
     void ControlGotFocusHelper(const plat::ObjectPtr& Control) override;
+    bool SelectComboItemByText(const plat::ObjectPtr& ComboBox, const QString& Text) override;
     void PaintMaskedPicture(std::shared_ptr<ZorvaneGhostCanvas>& Canvas, const plat::PicturePtr& Picture,
                             plat::Colour MaskColor, int32_t X, int32_t Y, int32_t Width, int32_t Height) override;
     int64_t PatternBrushFromPicture(const plat::PicturePtr& Picture, bool LibraryOwnsBrush = true,

@@ -1,5 +1,6 @@
 #include "Register.h"
 
+#include "APMImpl.h"
 #include "DataImpl.h"
 #include "FilesAndFoldersImpl.h"
 #include "FormFunctionsImpl.h"
@@ -8,6 +9,7 @@
 #include "MiscellaneousImpl.h"
 #include "MultimediaImpl.h"
 #include "NumbersImpl.h"
+#include "ScreenModesImpl.h"
 #include "StringsImpl.h"
 #include "SystemImpl.h"
 
@@ -25,6 +27,8 @@ void registerLibrary()
     registerClass<ZorvaneMultimedia, MultimediaImpl>();
     registerClass<ZorvaneFilesAndFolders, FilesAndFoldersImpl>();
     registerClass<ZorvaneFormFunctions, FormFunctionsImpl>();
+    registerClass<ZorvaneScreenModes, ScreenModesImpl>();
+    registerClass<ZorvaneAPM, APMImpl>();
     registerClass<ZorvaneMemory, MemoryImpl>();
     registerGhostCanvas();
 }

@@ -10,11 +10,15 @@
 #include "Paths.h"
 #include "ProgramStart.h"
 #include "Units.h"
+#include "Window.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDevice>
 #include <QInputMethod>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QLocale>
 #include <QPointingDevice>
 #include <QScreen>
@@ -47,6 +51,9 @@ QRect rectIn(int32_t left, int32_t top, int32_t width, int32_t height, const cha
 {
     if (width < 0 || height < 0)
         invalidArgument(member);
+    // The far edges must be 32-bit coordinates too.
+    if (int64_t(left) + width > INT32_MAX || int64_t(top) + height > INT32_MAX)
+        plat::raise(plat::err::Overflow, QStringLiteral("ZorvaneSystem.") + QLatin1String(member));
     return QRect(left, top, width, height);
 }
 
@@ -167,31 +174,45 @@ bool SystemImpl::IsMSOfficeApplication()
     return false;
 }
 
+// The display server's layout of the current keyboard group; without one
+// (no X11 display), the input method's locale.
 QString SystemImpl::KeyboardID()
 {
+    const QString layout = machine()->keyboardLayout();
+    if (!layout.isEmpty())
+        return layout;
     const QInputMethod* im = qGuiApp ? QGuiApplication::inputMethod() : nullptr;
     return (im ? im->locale() : QLocale::system()).name();
 }
 
+// The language of the user's locale ("en_US").
 QString SystemImpl::LanguageID()
 {
     return QLocale::system().name();
 }
 
+// The pointing devices as the display server tells them (buttons without
+// the wheel's); otherwise what the toolkit knows of the primary device.
 int16_t SystemImpl::MouseButtonCount()
 {
+    if (const auto d = machine()->pointerDevices())
+        return int16_t(std::clamp(d->buttons, 0, 32767));
     const QPointingDevice* d = QPointingDevice::primaryPointingDevice();
     return d ? int16_t(std::clamp(d->buttonCount(), 0, 32767)) : 0;
 }
 
 QString SystemImpl::MouseID()
 {
+    if (const auto d = machine()->pointerDevices())
+        return d->name;
     const QPointingDevice* d = QPointingDevice::primaryPointingDevice();
     return d ? d->name() : QString();
 }
 
 bool SystemImpl::MouseWheelPresentNT()
 {
+    if (const auto d = machine()->pointerDevices())
+        return d->wheel;
     const QPointingDevice* d = QPointingDevice::primaryPointingDevice();
     return d && d->capabilities().testFlag(QInputDevice::Capability::Scroll);
 }
@@ -303,7 +324,7 @@ bool SystemImpl::keyAllowed(QChar c, int32_t format, const QString& customMask)
     if (c.unicode() < 32 || c.unicode() == 127)
         return true;
     if (!customMask.isEmpty())
-        return customMask.contains(c);
+        return maskPlaceAllows(customMask, -1, c);
     const bool digit = c >= QLatin1Char('0') && c <= QLatin1Char('9');
     auto oneOf = [c](const char* set) { return QLatin1String(set).contains(c); };
     switch (format) {
@@ -342,6 +363,88 @@ bool SystemImpl::keyAllowed(QChar c, int32_t format, const QString& customMask)
     }
 }
 
+namespace {
+
+// The mask's places: a placeholder, or a literal (escaped with "\").
+struct MaskPlace {
+    QChar ch;
+    bool literal;
+};
+
+QList<MaskPlace> maskPlaces(const QString& mask)
+{
+    QList<MaskPlace> places;
+    for (qsizetype i = 0; i < mask.size(); ++i) {
+        if (mask[i] == QLatin1Char('\\') && i + 1 < mask.size())
+            places.append({ mask[++i], true });
+        else
+            places.append({ mask[i], QStringLiteral("#?AH&").indexOf(mask[i]) < 0 });
+    }
+    return places;
+}
+
+bool placeAllows(const MaskPlace& place, QChar c)
+{
+    if (place.literal)
+        return c == place.ch;
+    const bool digit = c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    switch (place.ch.unicode()) {
+    case '#':
+        return digit;
+    case '?':
+        return c.isLetter();
+    case 'A':
+        return digit || c.isLetter();
+    case 'H':
+        return digit || QLatin1String("ABCDEFabcdef").contains(c);
+    default: // '&'
+        return c.isPrint();
+    }
+}
+
+// The text, caret and selection of a text box's editor (a one-line or a
+// multi-line editor inside the control's widget).
+struct EditorState {
+    qsizetype length = 0;
+    qsizetype caret = 0; // where a typed character goes
+    qsizetype selected = 0;
+};
+
+std::optional<EditorState> editorState(const plat::ObjectPtr& box)
+{
+    auto* window = dynamic_cast<plat::WindowObject*>(box.get());
+    QWidget* w = window ? window->widget() : nullptr;
+    if (!w)
+        return std::nullopt;
+    QList<QWidget*> candidates{ w };
+    candidates += w->findChildren<QWidget*>();
+    for (QWidget* c : candidates) {
+        if (auto* e = qobject_cast<QLineEdit*>(c)) {
+            const qsizetype start = e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
+            return EditorState{ e->text().size(), start, e->selectedText().size() };
+        }
+        if (auto* e = qobject_cast<QPlainTextEdit*>(c)) {
+            const QTextCursor cur = e->textCursor();
+            return EditorState{ e->toPlainText().size(), cur.selectionStart(), cur.selectionEnd() - cur.selectionStart() };
+        }
+        if (auto* e = qobject_cast<QTextEdit*>(c)) {
+            const QTextCursor cur = e->textCursor();
+            return EditorState{ e->toPlainText().size(), cur.selectionStart(), cur.selectionEnd() - cur.selectionStart() };
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+bool SystemImpl::maskPlaceAllows(const QString& mask, qsizetype position, QChar c)
+{
+    const QList<MaskPlace> places = maskPlaces(mask);
+    if (position >= 0)
+        return position < places.size() && placeAllows(places[position], c);
+    return std::any_of(places.begin(), places.end(), [c](const MaskPlace& p) { return placeAllows(p, c); });
+}
+
 int16_t SystemImpl::MaskKeyPress(const plat::ObjectPtr& TextBox, int16_t KeyAscii, int32_t Format,
                                  const QString& CustomMask, int32_t Reserved)
 {
@@ -349,11 +452,24 @@ int16_t SystemImpl::MaskKeyPress(const plat::ObjectPtr& TextBox, int16_t KeyAsci
         invalidArgument("MaskKeyPress");
     if (KeyAscii < 0)
         return 0;
-    const QChar c{char16_t(KeyAscii)};
+    const QChar c{ char16_t(KeyAscii) };
+    if (c.unicode() < 32 || c.unicode() == 127)
+        return KeyAscii;
+    if (!CustomMask.isEmpty()) {
+        // A custom mask holds one place per character of the text: the
+        // typed character must fit the place it lands on, and the text
+        // never grows past the mask.
+        const std::optional<EditorState> ed = editorState(TextBox);
+        if (!ed)
+            return keyAllowed(c, Format, CustomMask) ? KeyAscii : 0;
+        if (ed->length - ed->selected + 1 > maskPlaces(CustomMask).size())
+            return 0;
+        return maskPlaceAllows(CustomMask, ed->caret, c) ? KeyAscii : 0;
+    }
     if (!keyAllowed(c, Format, CustomMask))
         return 0;
     // Hex digits are entered in capitals.
-    if (Format == 14 && CustomMask.isEmpty() && c.isLower())
+    if (Format == 14 && c.isLower())
         return int16_t(c.toUpper().unicode());
     return KeyAscii;
 }

@@ -71,6 +71,8 @@ public:
     // Whether a typed character passes a key-mask format (0 to 15) or, when
     // it is not empty, the custom mask; control characters always pass.
     static bool keyAllowed(QChar c, int32_t format, const QString& customMask);
+    // Whether c fits place `position` of a custom mask (-1: any place).
+    static bool maskPlaceAllows(const QString& mask, qsizetype position, QChar c);
 
 private:
     ProcessorImpl::SpeedSource speedSource_;

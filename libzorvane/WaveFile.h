@@ -1,5 +1,7 @@
 // The check of a RIFF/WAVE file before it is handed to the sound output.
 #pragma once
+#include "SoundOutput.h"
+
 #include <QByteArray>
 #include <cstdint>
 #include <optional>
@@ -13,6 +15,7 @@ struct WaveFormat {
     uint16_t bitsPerSample = 0;
     uint16_t blockAlign = 0;
     uint32_t dataBytes = 0;
+    uint32_t dataOffset = 0; // where the samples start in the file
     // Playing time of the data in milliseconds.
     int64_t durationMs() const;
 };
@@ -23,5 +26,15 @@ struct WaveFormat {
 // encoding, channels, sample rate, sample size and block alignment above
 // 0, and a "data" chunk after it. Anything else gives nothing.
 std::optional<WaveFormat> parseWave(const QByteArray& bytes);
+
+// The samples of a well-formed wave file as 16-bit PCM: integer samples of
+// 8 (unsigned), 16, 24 or 32 bits and floating-point samples of 32 or 64
+// bits, plain or in the extensible form. Mono and stereo stay as they are;
+// of more channels the first two are kept. Other sample formats give
+// nothing.
+std::optional<PcmSound> decodeWave(const QByteArray& bytes);
+
+// A 16-bit PCM wave file of a sound (tests and tools write them).
+QByteArray encodeWave(const PcmSound& sound);
 
 } // namespace zg

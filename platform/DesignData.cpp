@@ -7,7 +7,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <QStringList>
 #include <QSet>
+#include <cmath>
+#include <limits>
 
 namespace plat {
 
@@ -36,12 +39,188 @@ std::pair<int, int> lineAndColumn(const QByteArray& text, qsizetype offset)
     return {line, column};
 }
 
+// A cursor over JSON text that has already been parsed without error, for
+// finding where in the text a value stands (the parsed document keeps no
+// positions). Strings are compared as written, escapes and all.
+class JsonCursor {
+public:
+    explicit JsonCursor(const QByteArray& text) : t_(text) {}
+    qsizetype position() const { return i_; }
+
+    // Moves to the value under `path` (member names, or element positions
+    // for lists); false when it is not there.
+    bool descend(const QStringList& path)
+    {
+        for (const QString& step : path) {
+            bool isPosition = false;
+            const int n = step.toInt(&isPosition);
+            if (!(isPosition ? element(n) : member(step.toUtf8())))
+                return false;
+        }
+        return true;
+    }
+
+    // The position of the first empty name in the property list at the
+    // cursor: an empty member name of an object, or a ["", value] pair of a
+    // list. -1 when there is none.
+    qsizetype emptyName()
+    {
+        if (peek() == '{') {
+            ++i_;
+            while (peek() == '"') {
+                const qsizetype at = i_;
+                if (string().isEmpty())
+                    return at;
+                colon();
+                skipValue();
+                comma();
+            }
+        } else if (peek() == '[') {
+            ++i_;
+            while (peek() != ']' && i_ < t_.size()) {
+                if (peek() == '[') {
+                    const qsizetype pair = i_;
+                    ++i_;
+                    if (peek() == '"') {
+                        const qsizetype at = i_;
+                        if (string().isEmpty())
+                            return at;
+                    }
+                    i_ = pair;
+                }
+                skipValue();
+                comma();
+            }
+        }
+        return -1;
+    }
+
+private:
+    void blanks()
+    {
+        while (i_ < t_.size() && (t_[i_] == ' ' || t_[i_] == '\t' || t_[i_] == '\n' || t_[i_] == '\r'))
+            ++i_;
+    }
+    char peek()
+    {
+        blanks();
+        return i_ < t_.size() ? t_[i_] : '\0';
+    }
+    void colon()
+    {
+        if (peek() == ':')
+            ++i_;
+    }
+    void comma()
+    {
+        if (peek() == ',')
+            ++i_;
+    }
+    // The string at the cursor, as written between its quotes.
+    QByteArray string()
+    {
+        ++i_;
+        const qsizetype start = i_;
+        while (i_ < t_.size() && t_[i_] != '"')
+            i_ += t_[i_] == '\\' ? 2 : 1;
+        const QByteArray s = t_.mid(start, i_ - start);
+        ++i_;
+        return s;
+    }
+    void skipValue()
+    {
+        const char c = peek();
+        if (c == '"') {
+            string();
+            return;
+        }
+        if (c == '{' || c == '[') {
+            int depth = 0;
+            while (i_ < t_.size()) {
+                const char d = t_[i_];
+                if (d == '"') {
+                    string();
+                    continue;
+                }
+                ++i_;
+                if (d == '{' || d == '[')
+                    ++depth;
+                else if ((d == '}' || d == ']') && --depth == 0)
+                    return;
+            }
+            return;
+        }
+        while (i_ < t_.size() && !QByteArrayView(",]} \t\r\n").contains(t_[i_]))
+            ++i_;
+    }
+    // The member `name` of the object at the cursor (the last one, as the
+    // parser keeps the last of repeated names).
+    bool member(const QByteArray& name)
+    {
+        if (peek() != '{')
+            return false;
+        ++i_;
+        qsizetype found = -1;
+        while (peek() == '"') {
+            const bool match = string() == name;
+            colon();
+            if (match)
+                found = (blanks(), i_);
+            skipValue();
+            comma();
+        }
+        if (found < 0)
+            return false;
+        i_ = found;
+        return true;
+    }
+    bool element(int n)
+    {
+        if (peek() != '[')
+            return false;
+        ++i_;
+        for (int k = 0; peek() != ']' && i_ < t_.size(); ++k) {
+            if (k == n)
+                return true;
+            skipValue();
+            comma();
+        }
+        return false;
+    }
+
+    const QByteArray& t_;
+    qsizetype i_ = 0;
+};
+
+// Whether a property list in either of its forms holds an empty name.
+bool hasEmptyName(const QJsonValue& list)
+{
+    if (list.isObject())
+        return list.toObject().contains(QString());
+    if (list.isArray()) {
+        for (const QJsonValue& item : list.toArray()) {
+            const QJsonArray pair = item.toArray();
+            if (!pair.isEmpty() && pair[0].isString() && pair[0].toString().isEmpty())
+                return true;
+        }
+    }
+    return false;
+}
+
+// The design text being read, with its name for messages.
+struct Source {
+    const QString& name;
+    const QByteArray& text;
+};
+
 // Members of one JSON object, read with the checks that give a useful
-// message naming the element at fault.
+// message naming the element at fault. `path` leads from the document to
+// the object, for the line and column of a fault.
 class Reader {
 public:
-    Reader(const QString& source, QString where, QJsonObject o)
-        : source_(source), where_(std::move(where)), o_(std::move(o))
+    Reader(const Source& source, QStringList path, QString where, QJsonObject o)
+        : source_(source.name), text_(source.text), path_(std::move(path)), where_(std::move(where)),
+          o_(std::move(o))
     {
     }
 
@@ -63,9 +242,16 @@ public:
         const QJsonValue v = o_.value(QLatin1String(name));
         if (v.isUndefined())
             return fallback;
+        // The range is checked before the cast: converting a double outside
+        // 32 bits is undefined.
         const double d = v.toDouble(0.5);
-        if (!v.isDouble() || d != double(int32_t(d)))
+        if (!v.isDouble() || std::trunc(d) != d)
             fail(QStringLiteral("\"%1\" must be a whole number").arg(QLatin1String(name)));
+        if (d < double(std::numeric_limits<int32_t>::min()) || d > double(std::numeric_limits<int32_t>::max()))
+            fail(QStringLiteral("\"%1\" must lie between %2 and %3")
+                     .arg(QLatin1String(name))
+                     .arg(std::numeric_limits<int32_t>::min())
+                     .arg(std::numeric_limits<int32_t>::max()));
         return int32_t(d);
     }
 
@@ -92,6 +278,20 @@ public:
     template <class T>
     T map(const char* name) const
     {
+        // A property without a name could not be written back in the list
+        // form: refused here, where the place in the text can be named.
+        if (hasEmptyName(o_.value(QLatin1String(name)))) {
+            QString place;
+            JsonCursor cursor(text_);
+            if (cursor.descend(path_ + QStringList{QLatin1String(name)})) {
+                const qsizetype at = cursor.emptyName();
+                if (at >= 0) {
+                    const auto [line, column] = lineAndColumn(text_, at);
+                    place = QStringLiteral(" at line %1, column %2").arg(line).arg(column);
+                }
+            }
+            fail(QStringLiteral("\"%1\": a property name is empty%2").arg(QLatin1String(name), place));
+        }
         try {
             return T::fromJson(o_.value(QLatin1String(name)));
         } catch (const RuntimeError& e) {
@@ -105,15 +305,17 @@ public:
 
 private:
     const QString& source_;
+    const QByteArray& text_;
+    QStringList path_;
     QString where_;
     QJsonObject o_;
 };
 
-FormDesign readForm(const QString& source, const QJsonValue& json)
+FormDesign readForm(const Source& source, const QJsonValue& json)
 {
     if (!json.isObject())
-        loadError(source, QStringLiteral("\"form\" must be an object"));
-    const Reader r(source, QStringLiteral("form"), json.toObject());
+        loadError(source.name, QStringLiteral("\"form\" must be an object"));
+    const Reader r(source, {QStringLiteral("form")}, QStringLiteral("form"), json.toObject());
     FormDesign f;
     f.name = r.text("name", true);
     if (f.name.isEmpty())
@@ -141,15 +343,16 @@ FormDesign readForm(const QString& source, const QJsonValue& json)
     return f;
 }
 
-ControlDesign readControl(const QString& source, int position, const QJsonValue& json)
+ControlDesign readControl(const Source& source, int position, const QJsonValue& json)
 {
     if (!json.isObject())
-        loadError(source, QStringLiteral("control %1 must be an object").arg(position));
+        loadError(source.name, QStringLiteral("control %1 must be an object").arg(position));
+    const QStringList path{QStringLiteral("controls"), QString::number(position - 1)};
     const QJsonObject o = json.toObject();
     QString where = QStringLiteral("control %1").arg(position);
     if (o.value(QStringLiteral("name")).isString())
         where = QStringLiteral("control '%1'").arg(o.value(QStringLiteral("name")).toString());
-    const Reader r(source, where, o);
+    const Reader r(source, path, where, o);
     ControlDesign c;
     c.name = r.text("name", true);
     if (c.name.isEmpty())
@@ -157,7 +360,7 @@ ControlDesign readControl(const QString& source, int position, const QJsonValue&
     c.index = r.whole("index", -1);
     if (r.has("index") && c.index < 0)
         r.fail(QStringLiteral("\"index\" must not be negative"));
-    const Reader named(source, QStringLiteral("control '%1'").arg(c.fullName()), o);
+    const Reader named(source, path, QStringLiteral("control '%1'").arg(c.fullName()), o);
     c.type = named.text("type", true);
     if (c.type.isEmpty())
         named.fail(QStringLiteral("\"type\" is empty"));
@@ -199,7 +402,8 @@ DesignData DesignData::parse(const QByteArray& json, const QString& sourceName)
 
     DesignData d;
     d.source = sourceName;
-    d.form = readForm(sourceName, root.value(QStringLiteral("form")));
+    const Source source{sourceName, json};
+    d.form = readForm(source, root.value(QStringLiteral("form")));
 
     const QJsonValue controls = root.value(QStringLiteral("controls"));
     if (!controls.isUndefined() && !controls.isArray())
@@ -208,7 +412,7 @@ DesignData DesignData::parse(const QByteArray& json, const QString& sourceName)
     QSet<QString> plainNames, arrayNames;
     const QJsonArray list = controls.toArray();
     for (int i = 0; i < list.size(); ++i) {
-        ControlDesign c = readControl(sourceName, i + 1, list[i]);
+        ControlDesign c = readControl(source, i + 1, list[i]);
         const QString full = c.fullName().toLower();
         const QString base = c.name.toLower();
         if (known.contains(full) || (c.isArrayMember() ? plainNames.contains(base) : arrayNames.contains(base)))

@@ -21,10 +21,25 @@ FontPtr Font::make(const QString& name, double size, bool bold) { return std::ma
 void Font::setSize(double points)
 {
     // The size must stay a number that the whole-number conversions of the
-    // drawing code (pixel heights, 16-bit font sizes) can hold.
-    if (!std::isfinite(points) || std::fabs(points) > 32767.0)
+    // drawing code (pixel heights, 16-bit font sizes) can hold; a negative
+    // size is no size at all.
+    if (!std::isfinite(points) || points < 0 || points > 32767.0)
         raise(err::InvalidProperty);
     size10000_ = int64_t(roundEven(points * 10000.0));
+}
+
+void Font::setWeight(int32_t w)
+{
+    if (w < 0 || w > 1000)
+        raise(err::InvalidProperty);
+    weight_ = int16_t(w);
+}
+
+void Font::setCharset(int32_t c)
+{
+    if (c < 0 || c > 255)
+        raise(err::InvalidProperty);
+    charset_ = int16_t(c);
 }
 
 FontPtr Font::clone() const { return std::make_shared<Font>(*this); }

@@ -23,7 +23,10 @@ public:
 
     QString Name() const { return name_; }
     void setName(const QString& n) { name_ = n; }
-    // Size in points, kept as a fixed-point value with four decimals.
+    // Size in points, kept as a fixed-point value with four decimals. The
+    // setters below raise 380 "Invalid property value" for a value out of
+    // their range and keep the value they had: sizes 0 to 32767, weights 0
+    // to 1000, character sets 0 to 255.
     double Size() const { return double(size10000_) / 10000.0; }
     void setSize(double points);
     bool Bold() const { return weight_ >= 600; }
@@ -35,9 +38,9 @@ public:
     bool Strikethrough() const { return strike_; }
     void setStrikethrough(bool b) { strike_ = b; }
     int16_t Weight() const { return weight_; }
-    void setWeight(int16_t w) { weight_ = w; }
+    void setWeight(int32_t w);
     int16_t Charset() const { return charset_; }
-    void setCharset(int16_t c) { charset_ = c; }
+    void setCharset(int32_t c);
 
     FontPtr clone() const;
     bool sameValue(const Font& other) const;

@@ -35,6 +35,49 @@ QString generalText(double v, int precision)
     return s.toUpper();
 }
 
+// Whether a number text ("-123.45e-6" form) that a double cannot hold is
+// too small rather than too large: the place of its first significant digit
+// plus its exponent, at most 0, means a value below 1.
+bool isBelowOne(const std::string& number)
+{
+    const size_t e = number.find('e');
+    const std::string mantissa = number.substr(0, e);
+    bool found = false, point = false;
+    int64_t wholeDigits = 0, leadingFractionZeros = 0;
+    for (char c : mantissa) {
+        if (c == '.') {
+            point = true;
+        } else if (c >= '0' && c <= '9') {
+            if (!found && c == '0') {
+                if (point)
+                    ++leadingFractionZeros;
+                continue;
+            }
+            found = true;
+            if (!point)
+                ++wholeDigits;
+        }
+    }
+    if (!found)
+        return true;
+    // Decimal place of the first significant digit: 1 for units, 0 for
+    // tenths, -1 for hundredths.
+    const int64_t place = wholeDigits > 0 ? wholeDigits : -leadingFractionZeros;
+    int64_t exponent = 0;
+    if (e != std::string::npos) {
+        size_t i = e + 1;
+        const bool negative = i < number.size() && number[i] == '-';
+        if (i < number.size() && (number[i] == '-' || number[i] == '+'))
+            ++i;
+        for (; i < number.size(); ++i)
+            if (exponent < 100000000)
+                exponent = exponent * 10 + (number[i] - '0');
+        if (negative)
+            exponent = -exponent;
+    }
+    return place + exponent <= 0;
+}
+
 } // namespace
 
 int16_t CInt(double v) { return int16_t(wholeInRange(v, -32768, 32767)); }
@@ -135,8 +178,8 @@ double Val(const QString& input)
     double v = 0;
     const auto res = std::from_chars(number.data(), number.data() + number.size(), v);
     if (res.ec == std::errc::result_out_of_range) {
-        if (number.find("e-") != std::string::npos)
-            return 0.0;
+        if (isBelowOne(number))
+            return 0.0; // too small to hold
         raise(err::Overflow);
     }
     return v;
@@ -231,5 +274,27 @@ QString formatThousands(double v)
 
 QString Hex(int32_t v) { return QString::number(uint32_t(v), 16).toUpper(); }
 QString Hex16(int16_t v) { return QString::number(uint16_t(v), 16).toUpper(); }
+
+QString booleanText(bool v) { return v ? QStringLiteral("True") : QStringLiteral("False"); }
+
+QString timeSpanText(double seconds)
+{
+    if (!std::isfinite(seconds))
+        return QString();
+    const double whole = std::round(std::fabs(seconds));
+    if (whole > 9.0e15) // beyond whole-second precision of a double
+        return QString();
+    const auto total = int64_t(whole);
+    const int64_t hours = total / 3600;
+    const int minutes = int(total / 60 % 60);
+    const int secs = int(total % 60);
+    const QString text = QStringLiteral("%1:%2:%3")
+                             .arg(hours, 2, 10, QLatin1Char('0'))
+                             .arg(minutes, 2, 10, QLatin1Char('0'))
+                             .arg(secs, 2, 10, QLatin1Char('0'));
+    return seconds < 0 && total != 0 ? u'-' + text : text;
+}
+
+QString timeSpanTextFromDays(double days) { return timeSpanText(days * 86400.0); }
 
 } // namespace plat

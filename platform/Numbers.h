@@ -55,4 +55,24 @@ QString formatThousands(double v);
 QString Hex(int32_t v);
 QString Hex16(int16_t v);
 
+// --- Value texts the windows show ---
+// A Double, a Single and a Boolean as the runtime writes them when it joins
+// them to a text: numberText and singleText above (16777216, 1.5, up to 15 or
+// 7 significant digits), and "True" / "False".
+QString booleanText(bool v);
+// Format(v, "#,##") is formatThousands above: the digits grouped by thousands
+// with ",", a "-" before a negative number, halves rounded away from zero;
+// a value that rounds to 0 gives "" (the "#" placeholders show no digit for
+// zero), as the runtime's formatter gives it.
+//
+// A time span as "HH:NN:SS": hours, minutes and seconds, each at least two
+// digits with leading zeros. The hours go on past 24 ("25:00:00" for 25
+// hours, "100:00:00"), so a span longer than a day is not folded into a
+// time of day; a negative span shows its length after a "-". Seconds are
+// rounded to the nearest whole one (halves away from zero); a value that is
+// not a finite number gives "".
+QString timeSpanText(double seconds);
+// The same for a span counted in days (a Date difference).
+QString timeSpanTextFromDays(double days);
+
 } // namespace plat

@@ -56,11 +56,20 @@ QString toSystemPath(const QString& windowsPath)
 {
     QString p = windowsPath;
     p.replace(u'\\', u'/');
-    // A drive letter names the root.
-    if (p.size() >= 2 && p[1] == u':' && p[0].isLetter()) {
-        p = p.mid(2);
-        if (!p.startsWith(u'/'))
-            p.prepend(u'/');
+    // A drive letter names its drive's mount point.
+    if (p.size() >= 2 && p[1] == u':' && p[0].isLetter() && p[0].unicode() < 128) {
+        const QChar letter = p[0];
+        QString rest = p.mid(2);
+        if (!rest.startsWith(u'/'))
+            rest.prepend(u'/');
+        const Drive* d = driveFor(letter);
+        QString base = d && d->ready && !d->mountPoint.isEmpty()
+                           ? d->mountPoint
+                           : QStringLiteral("/.zg-drive-%1-not-available").arg(letter.toLower());
+        if (base.endsWith(u'/'))
+            base.chop(1);
+        // A drive's root is its mount point itself ("/" for C:).
+        p = rest == QLatin1String("/") && !base.isEmpty() ? base : base + rest;
     }
     if (p.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive) && !QFileInfo::exists(p)) {
         const QString bare = p.left(p.size() - 4);
@@ -72,10 +81,18 @@ QString toSystemPath(const QString& windowsPath)
 
 QString fromSystemPath(const QString& systemPath)
 {
-    QString p = systemPath;
-    const bool absolute = p.startsWith(u'/');
-    p.replace(u'/', u'\\');
-    return absolute ? QStringLiteral("C:") + p : p;
+    if (!systemPath.startsWith(u'/')) {
+        QString p = systemPath;
+        return p.replace(u'/', u'\\');
+    }
+    const Drive* d = driveOfSystemPath(systemPath);
+    QString rest = systemPath;
+    if (d && d->mountPoint != QLatin1String("/"))
+        rest = systemPath.mid(d->mountPoint.size());
+    if (!rest.startsWith(u'/'))
+        rest.prepend(u'/');
+    rest.replace(u'/', u'\\');
+    return QString(d ? d->letter : QChar(u'C')) + u':' + rest;
 }
 
 QString appPath() { return fromSystemPath(withoutTrailingSlash(executableFolder())); }

@@ -2,15 +2,24 @@
 // paths ("C:\work\x\Program.exe"); `C:\` is the Linux root. Everything that
 // touches the file system converts here, and nowhere else.
 #pragma once
+#include <QMap>
 #include <QString>
+#include <QStringList>
+#include <vector>
 
 namespace plat {
 
 // "C:\work\x\A.exe" -> "/work/x/A.exe"; when that file does not exist but the
-// name without ".exe" (any case) does, the path without it. Any drive letter
-// maps to the root. Relative paths stay relative, with "/" separators.
+// name without ".exe" (any case) does, the path without it. A drive letter
+// names its drive's mount point (see drives() below): "D:\x" is
+// "/media/usb/x" when D: is the stick mounted there. A letter that names no
+// drive, or a drive without a medium, gives a path under a folder that never
+// exists ("/.zg-drive-q-not-available/..."), so the file system reports it
+// missing. Relative paths stay relative, with "/" separators.
 QString toSystemPath(const QString& windowsPath);
-// "/work/x" -> "C:\work\x"; relative paths stay relative, with "\".
+// "/work/x" -> "C:\work\x"; a path under a drive's mount point takes that
+// drive's letter, the deepest mount point winning ("/media/usb/a" ->
+// "D:\a", "/media/usb" -> "D:\"). Relative paths stay relative, with "\".
 QString fromSystemPath(const QString& systemPath);
 
 // The executable's folder, Windows-style, without a trailing backslash.
@@ -35,5 +44,78 @@ QString tempDirectory();
 // folder without a trailing backslash ("C:\" for the root), or "" when it
 // cannot be given (ZG_SYSTEM_DIR set to an empty value).
 QString systemDirectoryPath();
+
+// ===== Drives =====
+// The drive map: C: is the Linux root; D:, E:, ... are the machine's other
+// real file systems (disks and their partitions, removable and optical
+// media, network shares, RAM disks that the administrator mounted under
+// /mnt or /media), in the order of their mount points, then the optical and
+// removable drives that have no medium, in the order of their device names.
+// Pseudo file systems, bind mounts and second mounts of one device are left
+// out. The map is read once, at its first use, and stays for the run of the
+// program. In a test run (ZG_TEST set) it holds C: alone unless the test
+// installs its own (installDriveMap).
+
+// The kinds of drive, numbered as the desktop's drive-type codes.
+enum class DriveKind : int16_t { Removable = 2, Fixed = 3, Network = 4, Optical = 5, RamDisk = 6 };
+
+struct Drive {
+    QChar letter;        // 'C', 'D', ... (upper case)
+    QString mountPoint;  // Linux path; "" for a drive without a medium
+    QString source;      // the mounted device or share: "/dev/sdb1", "server:/export", "tmpfs"
+    QString device;      // its kernel block device name ("sdb1", "sr0"); "" for none
+    QString fsType;      // "ext4", "vfat", "iso9660", "nfs4", "tmpfs", ...
+    DriveKind kind = DriveKind::Fixed;
+    bool ready = true;   // mounted (an empty optical or removable drive is not)
+    QString label;       // the volume label; "" when it has none
+    QString uuid;        // the file system's identifier from /dev/disk/by-uuid; "" when it has none
+
+    // "C:\"
+    QString rootPath() const;
+    // The drive list's text: "c: [label]", or "c:" without a label.
+    QString listText() const;
+};
+
+// Every drive, C: first.
+const std::vector<Drive>& drives();
+// The drive of a letter (either case), or nullptr.
+const Drive* driveFor(QChar letter);
+// The drive whose mount point holds a Linux path (the deepest one), or
+// nullptr for a relative path.
+const Drive* driveOfSystemPath(const QString& systemPath);
+// The current folder of a drive, Windows-style: the working folder when it
+// lies on that drive, else the drive's root. "" for a letter with no drive.
+QString currentFolderOn(QChar letter);
+
+// What the drive map reads besides the mount table: block devices from
+// /sys/class/block, volume labels from /dev/disk/by-label, optical drives
+// from /proc/sys/dev/cdrom/info.
+struct BlockDevice {
+    QString disk;           // the whole disk: "sdb" for "sdb1", itself for a disk
+    bool removable = false; // /sys/block/<disk>/removable
+    bool hasMedium = true;  // a size above 0
+};
+struct DriveFacts {
+    QMap<QString, BlockDevice> blocks;   // by kernel name ("sda1")
+    QMap<QString, QString> byNumber;     // "8:17" -> "sdb1"
+    QMap<QString, QString> byPath;       // a device path that is a link ("/dev/disk/by-uuid/..", "/dev/mapper/x") -> kernel name
+    QMap<QString, QString> labels;       // kernel name -> volume label (decoded)
+    QMap<QString, QString> uuids;        // kernel name -> file-system identifier ("1C2D-3E4F")
+    QStringList opticalDrives;           // "sr0", ...
+};
+
+// Builds the map from a mount table (the text of /proc/self/mountinfo, or of
+// /proc/mounts) and those facts.
+std::vector<Drive> buildDriveMap(const QString& mountTable, const DriveFacts& facts);
+// The machine's own mount table and facts.
+QString readMountTable();
+DriveFacts readDriveFacts();
+// A /dev/disk/by-label name as text: "\x20" and the other "\xHH" escapes
+// decoded.
+QString decodeLabelName(const QString& linkName);
+// Tests: puts a map in place of the machine's; resetDriveMap() drops it (the
+// next use reads the map again).
+void installDriveMap(std::vector<Drive> drives);
+void resetDriveMap();
 
 } // namespace plat

@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace plat {
@@ -43,16 +44,37 @@ FontPtr fontFromJson(const QString& key, const QJsonObject& o)
     if (!name.isString())
         badValue(key, QStringLiteral("a font needs a Name"));
     f->setName(name.toString());
-    if (o.contains(QStringLiteral("Size")))
-        f->setSize(o.value(QStringLiteral("Size")).toDouble(8.25));
+    // Each number goes through the font's own setter, which refuses what the
+    // font cannot hold (380); the message names the field.
+    auto number = [&](const char* field, const std::function<void(double)>& set) {
+        const QJsonValue v = o.value(QLatin1String(field));
+        if (v.isUndefined())
+            return;
+        const double d = v.toDouble(std::numeric_limits<double>::quiet_NaN());
+        try {
+            if (!v.isDouble())
+                raise(err::InvalidProperty);
+            set(d);
+        } catch (const RuntimeError&) {
+            badValue(key, QStringLiteral("the font's %1 cannot be %2")
+                              .arg(QLatin1String(field), v.isDouble() ? numberText(d) : QStringLiteral("that")));
+        }
+    };
+    auto whole = [&](const char* field, void (Font::*set)(int32_t)) {
+        number(field, [&](double d) {
+            if (std::trunc(d) != d || d < -2147483648.0 || d > 2147483647.0)
+                raise(err::InvalidProperty);
+            (f.get()->*set)(int32_t(d));
+        });
+    };
+    number("Size", [&](double d) { f->setSize(d); });
     f->setBold(o.value(QStringLiteral("Bold")).toBool(false));
     f->setItalic(o.value(QStringLiteral("Italic")).toBool(false));
     f->setUnderline(o.value(QStringLiteral("Underline")).toBool(false));
     f->setStrikethrough(o.value(QStringLiteral("Strikethrough")).toBool(false));
     // An explicit weight is finer than Bold and wins over it.
-    if (o.contains(QStringLiteral("Weight")))
-        f->setWeight(int16_t(o.value(QStringLiteral("Weight")).toInt(400)));
-    f->setCharset(int16_t(o.value(QStringLiteral("Charset")).toInt(0)));
+    whole("Weight", &Font::setWeight);
+    whole("Charset", &Font::setCharset);
     return f;
 }
 
@@ -199,13 +221,7 @@ bool isTypeWrapper(const QJsonObject& o)
 // ---------------------------------------------------------------------------
 // PropertyMap
 
-int PropertyMap::indexOf(const QString& key) const
-{
-    for (size_t i = 0; i < entries_.size(); ++i)
-        if (entries_[i].first.compare(key, Qt::CaseInsensitive) == 0)
-            return int(i);
-    return -1;
-}
+int PropertyMap::indexOf(const QString& key) const { return index_.value(key.toCaseFolded(), -1); }
 
 Variant PropertyMap::value(const QString& key, const Variant& fallback) const
 {
@@ -216,10 +232,12 @@ Variant PropertyMap::value(const QString& key, const Variant& fallback) const
 void PropertyMap::set(const QString& key, const Variant& value)
 {
     const int i = indexOf(key);
-    if (i < 0)
+    if (i < 0) {
+        index_.insert(key.toCaseFolded(), int(entries_.size()));
         entries_.emplace_back(key, value);
-    else
+    } else {
         entries_[size_t(i)].second = value;
+    }
 }
 
 bool PropertyMap::remove(const QString& key)
@@ -227,7 +245,11 @@ bool PropertyMap::remove(const QString& key)
     const int i = indexOf(key);
     if (i < 0)
         return false;
+    index_.remove(key.toCaseFolded());
     entries_.erase(entries_.begin() + i);
+    for (auto it = index_.begin(); it != index_.end(); ++it)
+        if (it.value() > i)
+            --it.value();
     return true;
 }
 
@@ -352,17 +374,24 @@ PropertyMap PropertyMap::fromJson(const QJsonValue& json)
     if (json.isUndefined() || json.isNull())
         return m;
     if (json.isObject()) {
+        // Both forms take the same names: a name the list form refuses
+        // would be accepted here and then never read back after a save.
         const QJsonObject o = json.toObject();
-        for (auto it = o.begin(); it != o.end(); ++it)
+        for (auto it = o.begin(); it != o.end(); ++it) {
+            if (it.key().isEmpty())
+                raise(err::InvalidProperty, {}, QStringLiteral("a property name must not be empty"));
             m.set(it.key(), valueFromJson(it.key(), it.value()));
+        }
         return m;
     }
     if (!json.isArray())
         raise(err::InvalidProperty, {}, QStringLiteral("a list of [name, value] pairs was expected"));
     for (const QJsonValue& item : json.toArray()) {
         const QJsonArray pair = item.toArray();
-        if (!item.isArray() || pair.size() != 2 || !pair[0].isString() || pair[0].toString().isEmpty())
+        if (!item.isArray() || pair.size() != 2 || !pair[0].isString())
             raise(err::InvalidProperty, {}, QStringLiteral("each entry must be a [name, value] pair"));
+        if (pair[0].toString().isEmpty())
+            raise(err::InvalidProperty, {}, QStringLiteral("a property name must not be empty"));
         const QString key = pair[0].toString();
         m.set(key, valueFromJson(key, pair[1]));
     }

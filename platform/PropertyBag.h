@@ -5,6 +5,7 @@
 // regard to case. Their JSON form is an array of [name, value] pairs, so the
 // order survives a save; an object {name: value} is accepted on reading for
 // hand-written data (Qt hands its members over in alphabetical order).
+// Neither form takes an empty name, so whatever reads also writes back.
 //
 // Values in JSON:
 //   "text"                          String
@@ -26,6 +27,7 @@
 #include "Error.h"
 #include "Variant.h"
 
+#include <QHash>
 #include <QJsonValue>
 #include <QString>
 #include <QStringList>
@@ -44,7 +46,11 @@ public:
     // Replaces the value in place (keeping its position), or appends.
     void set(const QString& key, const Variant& value);
     bool remove(const QString& key);
-    void clear() { entries_.clear(); }
+    void clear()
+    {
+        entries_.clear();
+        index_.clear();
+    }
     int count() const { return int(entries_.size()); }
     bool isEmpty() const { return entries_.empty(); }
     QStringList keys() const;
@@ -64,6 +70,9 @@ public:
 private:
     int indexOf(const QString& key) const;
     std::vector<Entry> entries_;
+    // Position of each entry by its case-folded name, so that reading a long
+    // list does not search it once for every name added.
+    QHash<QString, int> index_;
 };
 
 // The host's keyed store of a user control's design data.

@@ -211,8 +211,12 @@ double digitsToDouble(const ParsedText& p)
     double v = 0;
     const auto res = std::from_chars(text.data(), text.data() + text.size(), v);
     if (res.ec == std::errc::result_out_of_range) {
-        if (p.exponent < 0)
-            return 0.0; // underflow: too small to hold
+        // Only a value below 1 is too small to hold (it reads as 0); the
+        // exponent alone does not say which, as "1000...0.5" has a negative
+        // one. The value is digits * 10^exponent, so its magnitude is the
+        // digit count plus the exponent.
+        if (int64_t(p.digits.size()) + p.exponent <= 0)
+            return 0.0;
         overflow();
     }
     return p.negative ? -v : v;
@@ -377,8 +381,22 @@ QString currencyText(int64_t scaled)
     return neg ? u'-' + text : text;
 }
 
+// The runtime's dates run from 1 January 100 to 31 December 9999; a
+// serial outside them (or not a number) overflows, before any of it is
+// turned into a day count.
+constexpr double FirstDateSerial = -657435.0; // exclusive: -657434.x is 1/1/100
+constexpr double EndDateSerial = 2958466.0;   // exclusive: 1/1/10000
+
+double checkedDateSerial(double serial)
+{
+    if (!(serial > FirstDateSerial && serial < EndDateSerial))
+        overflow();
+    return serial;
+}
+
 QString dateText(double serial)
 {
+    checkedDateSerial(serial);
     const double whole = std::trunc(serial);
     const double frac = std::fabs(serial - whole);
     const QDate base(1899, 12, 30);
@@ -498,7 +516,7 @@ Variant Variant::date(double serial)
 {
     Variant v;
     v.type_ = VarType::Date;
-    v.d_ = serial;
+    v.d_ = checkedDateSerial(serial);
     return v;
 }
 

@@ -73,6 +73,7 @@ public:
     static Variant nothing();
     static Variant currency(int64_t scaledBy10000);
     static Variant currencyFromDouble(double v); // halves to even at 4 decimals; raises 6 out of range
+    // Days since 30 Dec 1899; raises 6 outside the years 100 to 9999.
     static Variant date(double serial);
     static Variant errorValue(int32_t scode);
 

@@ -73,35 +73,6 @@ TEST(WaveCheck, AcceptsAWellFormedFileAndRefusesBrokenOnes)
     EXPECT_FALSE(zg::parseWave("RIFF"));
 }
 
-class FakeSound : public zg::SoundOutput {
-public:
-    bool available() override { return device; }
-    bool isPlaying() override { return playing; }
-    void stop() override
-    {
-        ++stops;
-        playing = false;
-    }
-    bool start(const QString& path) override
-    {
-        started.append(path);
-        playing = true;
-        return true;
-    }
-    bool waitUntilDone(int timeoutMs) override
-    {
-        waitedMs = timeoutMs;
-        playing = false;
-        return true;
-    }
-
-    bool device = true;
-    bool playing = false;
-    int stops = 0;
-    int waitedMs = -1;
-    QStringList started;
-};
-
 class WavePlayback : public ::testing::Test {
 protected:
     QString write(const QString& name, const QByteArray& bytes)
@@ -113,7 +84,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    std::shared_ptr<FakeSound> sound = std::make_shared<FakeSound>();
+    std::shared_ptr<zg::CapturedSoundOutput> sound = std::make_shared<zg::CapturedSoundOutput>();
     zg::MultimediaImpl media{sound};
 };
 
@@ -127,22 +98,22 @@ TEST_F(WavePlayback, BrokenOrMissingFilesFailWithoutReachingTheDevice)
     EXPECT_FALSE(media.PlayWaveFile(plat::fromSystemPath(dir.path()) + "\\Missing.wav"));
     EXPECT_FALSE(media.PlayWaveFile(plat::fromSystemPath(dir.path()))); // a folder
     EXPECT_FALSE(media.PlayWaveFile(""));
-    EXPECT_TRUE(sound->started.isEmpty());
+    EXPECT_TRUE(sound->played.empty());
 }
 
 TEST_F(WavePlayback, InterruptStopsTheSoundPlayingOtherwiseTheNewOneFails)
 {
     const QString path = write("ok.wav", wave(4000));
     EXPECT_TRUE(media.PlayWaveFile(path, false, true));
-    ASSERT_EQ(sound->started.size(), 1);
+    ASSERT_EQ(sound->played.size(), 1);
     EXPECT_TRUE(sound->playing);
 
     EXPECT_FALSE(media.PlayWaveFile(path, false, false));
-    EXPECT_EQ(sound->started.size(), 1);
+    EXPECT_EQ(sound->played.size(), 1);
 
     EXPECT_TRUE(media.PlayWaveFile(path, false, true));
     EXPECT_EQ(sound->stops, 1);
-    EXPECT_EQ(sound->started.size(), 2);
+    EXPECT_EQ(sound->played.size(), 2);
 }
 
 TEST_F(WavePlayback, SynchronousPlayWaitsForTheSoundsLengthAndNoDeviceIsFailure)

@@ -4,8 +4,10 @@
 #include "ProcessorImpl.h"
 #include "QtPrinters.h"
 #include "SystemImpl.h"
+#include "TestWindowObject.h"
 
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -113,6 +115,9 @@ TEST_F(SystemFunctions, MouseMembersActOnlyOnTheInstalledMachine)
     sys.FreeMouseScreenBoundries();
     EXPECT_FALSE(fake->confinement);
     EXPECT_EQ(errorOf([&] { sys.SetMouseScreenBoundries(0, 0, -1, 5); }), 5);
+    EXPECT_EQ(errorOf([&] { sys.SetMouseScreenBoundries(INT32_MAX - 10, 0, 19, 5); }), 6);
+    EXPECT_EQ(errorOf([&] { sys.SetDesktopWorkArea(0, INT32_MAX, 10, 1); }), 6);
+    EXPECT_FALSE(fake->confinement);
 
     sys.SetDesktopWorkArea(0, 0, 800, 400);
     sys.GetDesktopWorkArea(l, t, w, h);
@@ -159,6 +164,56 @@ TEST_F(SystemFunctions, KeyMasksFilterTypedCharacters)
     int16_t code = 65;
     sys.MaskKeyDownUp(nullptr, code, 14);
     EXPECT_EQ(code, 65);
+}
+
+// A custom mask has one place per character: "####" takes up to four digits
+// wherever the caret is, and a selection typed over makes room.
+TEST_F(SystemFunctions, CustomMasksPlaceEachCharacter)
+{
+    QLineEdit edit;
+    const auto box = zgtest::windowObject(&edit);
+    auto type = [&](char c, const QString& mask) {
+        const int16_t k = sys.MaskKeyPress(box, int16_t(c), 99, mask, 0);
+        if (k >= 32)
+            edit.insert(QString(QChar(k)));
+        return k;
+    };
+    EXPECT_EQ(type('1', "####"), '1');
+    EXPECT_EQ(type('x', "####"), 0);
+    EXPECT_EQ(type('2', "####"), '2');
+    EXPECT_EQ(type('3', "####"), '3');
+    EXPECT_EQ(type('4', "####"), '4');
+    EXPECT_EQ(type('5', "####"), 0); // full
+    EXPECT_EQ(type('\b', "####"), '\b');
+    edit.setSelection(1, 2);
+    EXPECT_EQ(type('9', "####"), '9');
+    EXPECT_EQ(edit.text(), "194");
+
+    edit.clear();
+    EXPECT_EQ(type('(', "(###) ###-####"), '(');
+    EXPECT_EQ(type('5', "(###) ###-####"), '5');
+    edit.setText("(555");
+    EXPECT_EQ(type('1', "(###) ###-####"), 0); // the place of ")"
+    EXPECT_EQ(type(')', "(###) ###-####"), ')');
+    edit.setText("A");
+    EXPECT_EQ(type('f', R"(?H\#)"), 'f');
+    EXPECT_EQ(type('7', R"(?H\#)"), 0); // "\#" is a literal "#"
+    EXPECT_EQ(type('#', R"(?H\#)"), '#');
+}
+
+TEST_F(SystemFunctions, ValuesOfTheDisplayServerComeFromTheMachine)
+{
+    struct ServerMachine : FakeMachine {
+        QString keyboardLayout() override { return "de(nodeadkeys)"; }
+        std::optional<PointerDevices> pointerDevices() override { return PointerDevices{ "Test Mouse", 5, true }; }
+    };
+    zg::installMachine(std::make_shared<ServerMachine>());
+    EXPECT_EQ(sys.KeyboardID(), "de(nodeadkeys)");
+    EXPECT_EQ(sys.MouseButtonCount(), 5);
+    EXPECT_EQ(sys.MouseID(), "Test Mouse");
+    EXPECT_TRUE(sys.MouseWheelPresentNT());
+    zg::installMachine(fake);
+    EXPECT_FALSE(sys.KeyboardID().isEmpty()); // the locale without a server
 }
 
 TEST_F(SystemFunctions, ProcessorSpeedFromTheKernelTextsOrZero)

@@ -202,6 +202,18 @@ void setMousePointer(int16_t pointer)
 
 } // namespace Screen
 
+ScopedScreenPointer::ScopedScreenPointer(int16_t pointer) : previous_(Screen::MousePointer())
+{
+    Screen::setMousePointer(pointer);
+}
+
+ScopedScreenPointer::~ScopedScreenPointer()
+{
+    // The pointer was valid when it was taken, so putting it back cannot fail.
+    if (Screen::MousePointer() != previous_)
+        Screen::setMousePointer(previous_);
+}
+
 void resetUiForTests()
 {
     resetForms();

@@ -41,6 +41,21 @@ int16_t MousePointer();
 void setMousePointer(int16_t pointer);
 } // namespace Screen
 
+// Sets the screen-wide mouse pointer for the life of the object (the
+// hourglass by default) and puts back the one it found, however the scope is
+// left, a raised error included:
+//   { plat::ScopedScreenPointer busy; lib->PlayWaveFile(...); }
+class ScopedScreenPointer {
+public:
+    explicit ScopedScreenPointer(int16_t pointer = 11);
+    ~ScopedScreenPointer();
+    ScopedScreenPointer(const ScopedScreenPointer&) = delete;
+    ScopedScreenPointer& operator=(const ScopedScreenPointer&) = delete;
+
+private:
+    int16_t previous_;
+};
+
 // The Qt cursor for a pointer code (0 default, 1 arrow, 2 cross, 3 I-beam,
 // 5 size all, 6-9 sizes, 10 up arrow, 11 hourglass, 12 no drop, 13 arrow and
 // hourglass, 14 arrow and question mark, 15 size all, 99 the icon with its

@@ -1,8 +1,11 @@
 #include "Buttons.h"
 #include "Containers.h"
+#include "FileLists.h"
 #include "Graphics.h"
 #include "ImageList.h"
 #include "Label.h"
+#include "Lists.h"
+#include "ScrollBar.h"
 #include "TextBox.h"
 #include "Timer.h"
 #include "UserControl.h"
@@ -26,6 +29,12 @@ QHash<QString, ControlFactory>& registry()
         m.insert(QStringLiteral("image"), [] { return std::make_shared<Image>(); });
         m.insert(QStringLiteral("shape"), [] { return std::make_shared<Shape>(); });
         m.insert(QStringLiteral("timer"), [] { return std::make_shared<Timer>(); });
+        m.insert(QStringLiteral("combobox"), [] { return std::make_shared<ComboBox>(); });
+        m.insert(QStringLiteral("listbox"), [] { return std::make_shared<ListBox>(); });
+        m.insert(QStringLiteral("hscrollbar"), [] { return std::make_shared<HScrollBar>(); });
+        m.insert(QStringLiteral("drivelistbox"), [] { return std::make_shared<DriveListBox>(); });
+        m.insert(QStringLiteral("dirlistbox"), [] { return std::make_shared<DirListBox>(); });
+        m.insert(QStringLiteral("filelistbox"), [] { return std::make_shared<FileListBox>(); });
         m.insert(QStringLiteral("imagelist"), [] { return std::make_shared<ImageList>(); });
         return m;
     }();

@@ -26,9 +26,13 @@ void TextControl::appearanceChanged()
         return;
     widget_->setFont(font_->qfont());
     QPalette pal = widget_->palette();
-    pal.setColor(QPalette::WindowText, toQColor(foreColor_));
-    pal.setColor(QPalette::Text, toQColor(foreColor_));
-    pal.setColor(QPalette::ButtonText, toQColor(foreColor_));
+    // The text colour of an enabled control; a disabled one keeps the
+    // style's greyed text, so that it looks disabled.
+    for (const QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        pal.setColor(g, QPalette::WindowText, toQColor(foreColor_));
+        pal.setColor(g, QPalette::Text, toQColor(foreColor_));
+        pal.setColor(g, QPalette::ButtonText, toQColor(foreColor_));
+    }
     pal.setColor(QPalette::Window, toQColor(backColor_));
     pal.setColor(QPalette::Button, toQColor(backColor_));
     widget_->setPalette(pal);

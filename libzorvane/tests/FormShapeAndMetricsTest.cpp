@@ -1,0 +1,180 @@
+#include "Error.h"
+#include "FormFunctionsImpl.h"
+#include "QtPrinters.h"
+#include "TestWindowObject.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegion>
+#include <QStyle>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+using zgtest::windowObject;
+
+const char* const Star =
+    "(0,200)-(100,180)-(10,80)-(150,130)-(140,0)-(240,130)-(290,0)-(320,110)-(430,10)-(420,130)-(540,100)-"
+    "(460,160)-(560,190)-(420,220)-(520,290)-(340,270)-(380,360)-(280,300)-(220,400)-(170,310)-(85,370)-"
+    "(140,270)-(30,290)-(120,230)";
+
+TEST(FormShape, TheStarTextGivesItsTwentyFourPointsAndTheMaskFollowsThePolygon)
+{
+    const auto polygon = zg::FormFunctionsImpl::parseShapePoints(QString::fromLatin1(Star));
+    ASSERT_TRUE(polygon);
+    ASSERT_EQ(polygon->size(), 24);
+    EXPECT_EQ(polygon->at(0), QPoint(0, 200));
+    EXPECT_EQ(polygon->at(23), QPoint(120, 230));
+
+    QWidget form;
+    form.resize(570, 410);
+    zg::FormFunctionsImpl ff;
+    ASSERT_TRUE(ff.SetFormShapeFromPoints(windowObject(&form), QString::fromLatin1(Star)));
+    const QRegion mask = form.mask();
+    EXPECT_TRUE(mask.contains(QPoint(280, 200)));  // the middle
+    EXPECT_FALSE(mask.contains(QPoint(5, 5)));      // a corner
+    EXPECT_FALSE(mask.contains(QPoint(200, 50)));   // between two spikes
+    EXPECT_FALSE(mask.contains(QPoint(565, 405)));
+    // Every point well inside or outside an edge agrees with the polygon.
+    int inside = 0;
+    for (int y = 2; y < 410; y += 8)
+        for (int x = 2; x < 570; x += 8) {
+            const QPointF c(x + 0.5, y + 0.5);
+            const bool in = polygon->containsPoint(c.toPoint(), Qt::OddEvenFill);
+            bool nearEdge = false;
+            for (int dy = -2; dy <= 2 && !nearEdge; ++dy)
+                for (int dx = -2; dx <= 2 && !nearEdge; ++dx)
+                    nearEdge = polygon->containsPoint(QPoint(x + dx, y + dy), Qt::OddEvenFill) != in;
+            if (nearEdge)
+                continue;
+            inside += in;
+            EXPECT_EQ(mask.contains(QPoint(x, y)), in) << x << "," << y;
+        }
+    EXPECT_GT(inside, 100);
+}
+
+TEST(FormShape, TextThatIsNoPolygonGivesFalseAndLeavesTheWindowAlone)
+{
+    QWidget form;
+    form.resize(100, 100);
+    zg::FormFunctionsImpl ff;
+    const auto obj = windowObject(&form);
+    ASSERT_TRUE(ff.SetFormShapeFromPoints(obj, " ( 0 , 0 ) - (90,0) -(0,90) "));
+    const QRegion kept = form.mask();
+    EXPECT_TRUE(kept.contains(QPoint(10, 10)));
+
+    const QString big = QStringLiteral("(0,0)-") + QString::number(99999999999LL) + QStringLiteral(",1)-(5,5)");
+    QString tooMany;
+    for (int i = 0; i <= zg::FormFunctionsImpl::MaxShapePoints; ++i)
+        tooMany += (i ? QStringLiteral("-") : QString()) + QStringLiteral("(%1,%2)").arg(i % 50).arg(i % 7);
+    const QStringList bad = {
+        "", "   ", "(0,0)-(10,0)", "(0,0)-(10,0)-(5,x)", "(0,0)(10,0)(5,5)", "(0,0)-(10,0)-(5,5)-",
+        "0,0-10,0-5,5", "(0,0)-(10,0)-(5,5", "(0,0)-(10,0)-(5;5)", "(1.5,0)-(10,0)-(5,5)", "(0,0)-(40000,0)-(5,5)",
+        "(--1,0)-(10,0)-(5,5)", QString::fromUtf8("(\u0661,0)-(10,0)-(5,5)"), big, tooMany,
+        "(0,0)-(10,10)-(20,20)", // three points on a line enclose nothing
+    };
+    for (const QString& text : bad) {
+        EXPECT_FALSE(ff.SetFormShapeFromPoints(obj, text)) << text.left(60).toStdString();
+        EXPECT_EQ(form.mask(), kept) << text.left(60).toStdString();
+    }
+    // Negative numbers and a join before a negative one are fine.
+    EXPECT_TRUE(zg::FormFunctionsImpl::parseShapePoints("(-5,-5)-(-10,20)-(30,-1)"));
+}
+
+TEST(LentControls, SetParentMovesTheControlAndAWindowGoingDownSendsItHome)
+{
+    QWidget home;
+    auto* button = new QPushButton(QStringLiteral("Switch Owners!"), &home);
+    button->move(7, 9);
+    home.show();
+    auto* owner = new QWidget;
+    owner->show();
+    zg::FormFunctionsImpl ff;
+    const auto buttonObj = windowObject(button);
+
+    EXPECT_TRUE(ff.SetParent(buttonObj, windowObject(owner)));
+    EXPECT_EQ(button->parentWidget(), owner);
+    EXPECT_EQ(button->pos(), QPoint(7, 9));
+    EXPECT_TRUE(button->isVisible());
+
+    // The owner is destroyed without giving the button back first.
+    QPointer<QPushButton> alive(button);
+    delete owner;
+    ASSERT_TRUE(alive);
+    EXPECT_EQ(button->parentWidget(), &home);
+    EXPECT_TRUE(button->isVisible());
+
+    // Lent and given back: a later end of the other window leaves it alone.
+    auto* second = new QWidget;
+    second->show();
+    EXPECT_TRUE(ff.SetParent(buttonObj, windowObject(second)));
+    EXPECT_TRUE(ff.SetParent(buttonObj, windowObject(&home)));
+    EXPECT_EQ(button->parentWidget(), &home);
+    delete second;
+    ASSERT_TRUE(alive);
+    EXPECT_EQ(button->parentWidget(), &home);
+
+    // Lent twice over: home is still where it started.
+    auto* a = new QWidget;
+    auto* b = new QWidget;
+    EXPECT_TRUE(ff.SetParent(buttonObj, windowObject(a)));
+    EXPECT_TRUE(ff.SetParent(buttonObj, windowObject(b)));
+    EXPECT_TRUE(ff.SetParent(buttonObj, windowObject(b)));
+    delete a;
+    EXPECT_EQ(button->parentWidget(), b);
+    delete b;
+    ASSERT_TRUE(alive);
+    EXPECT_EQ(button->parentWidget(), &home);
+
+    // Into itself or a window of its own: refused.
+    EXPECT_FALSE(ff.SetParent(buttonObj, buttonObj));
+}
+
+TEST(LentControls, ObjectsWithoutAWindowRaise424)
+{
+    zg::FormFunctionsImpl ff;
+    auto* w = new QWidget;
+    const auto gone = windowObject(w);
+    delete w;
+    QWidget form;
+    try {
+        ff.SetParent(gone, windowObject(&form));
+        FAIL() << "no error";
+    } catch (const plat::RuntimeError& e) {
+        EXPECT_EQ(e.number(), 424);
+    }
+}
+
+TEST(DesktopMetrics, ComeFromTheStyleAndTheFontSettings)
+{
+    zg::FormFunctionsImpl ff;
+    EXPECT_GE(ff.DefaultBorderSize(), 0.0f);
+    EXPECT_GT(ff.DefaultMenuItemHeight(), 0);
+    EXPECT_EQ(ff.DefaultScrollBarHeight(), QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    EXPECT_EQ(ff.DefaultScrollBarWidth(), ff.DefaultScrollBarHeight());
+    EXPECT_GT(ff.DefaultTitleBarButtonHeight(), 0);
+    EXPECT_GT(ff.DefaultTitleBarButtonWidth(), 0);
+    EXPECT_GT(ff.SmallTitleBarButtonHeight(), 0);
+    EXPECT_LE(ff.SmallTitleBarButtonHeight(), ff.DefaultTitleBarButtonHeight());
+    EXPECT_EQ(ff.DesktopHWnd(), 0); // the offscreen platform has no root window
+    EXPECT_EQ(ff.DesktopHDC(), 0);
+
+    // Before the window is shown: the style's title bar and two borders.
+    QWidget form;
+    const auto obj = windowObject(&form);
+    const int border = QApplication::style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    EXPECT_EQ(ff.NonClientAreaWidth(obj).toLong(), 2 * border);
+    EXPECT_GT(ff.NonClientAreaHeight(obj).toLong(), ff.NonClientAreaWidth(obj).toLong());
+
+    for (const plat::FontPtr& f : {ff.DefaultTitleBarFont(), ff.SmallTitleBarFont(), ff.DefaultMenuFont()}) {
+        ASSERT_TRUE(f);
+        EXPECT_FALSE(f->Name().isEmpty());
+        EXPECT_GT(f->Size(), 0.0);
+    }
+    // A new object each call: a label changing its font changes no other.
+    EXPECT_NE(ff.DefaultMenuFont(), ff.DefaultMenuFont());
+}
+
+} // namespace
