@@ -61,12 +61,13 @@ EOF
   chmod +x "$WORK/bare_timer"
 fi
 
-DISPLAY_NUM=${DISPLAY_NUM:-$((200 + RANDOM % 100))}
-export DISPLAY=:$DISPLAY_NUM
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$WORK/runtime}
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# The server picks a free display number itself and writes it to the file,
+# so that no other X server running on the machine is taken for ours.
+rm -f "$WORK/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
 XVFB=$!
 PID=
 cleanup() {
@@ -74,6 +75,12 @@ cleanup() {
   kill "$XVFB" 2>/dev/null || true
 }
 trap cleanup EXIT
+for _ in $(seq 200); do [[ -s $WORK/display ]] && break; sleep 0.05; done
+if [[ ! -s $WORK/display ]]; then
+  echo "shell_startup: Xvfb did not start" >&2
+  exit 1
+fi
+export DISPLAY=:$(tr -d '[:space:]' <"$WORK/display")
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 
 now_ms() { date +%s%3N; }
