@@ -101,6 +101,12 @@ public:
                                  float Top, float Width, float Height, int32_t Alignment = AlignLeft,
                                  bool RightToLeft = false, bool ClipToBox = true, bool SingleLine = false,
                                  int32_t Reserved1 = 0, int32_t Reserved2 = 0) = 0;
+
+    // The text (the Variant's text) widened to Width characters with "0"s in
+    // front, as addresses and other digit strings read: "10000" becomes
+    // "00010000" at 8. A longer text stays whole; a Width below 0 raises
+    // error 5.
+    virtual QString PadToWidth(const plat::Variant& Text, int16_t Width) = 0;
 };
 
 } // namespace zg

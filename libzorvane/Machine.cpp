@@ -1,5 +1,6 @@
 #include "Machine.h"
 
+#include "PointerTracker.h"
 #include "X11Desktop.h"
 
 #include <QApplication>
@@ -61,7 +62,15 @@ public:
     }
     ~DesktopMachine() override { delete keeper_; }
 
-    QPoint cursorPos() override { return QCursor::pos(); }
+    // Known from the program's own input while the pointer is over one of
+    // its windows (the hover tests read it every 10 ms); asked of the
+    // display server otherwise.
+    QPoint cursorPos() override
+    {
+        if (const auto p = PointerTracker::application().known())
+            return *p;
+        return QCursor::pos();
+    }
 
     // Inside a confinement the pointer goes only as far as its edge.
     void setCursorPos(QPoint p) override
@@ -72,6 +81,7 @@ public:
             x11_->warpPointer(p);
         else
             QCursor::setPos(p);
+        PointerTracker::application().moved(p);
     }
 
     std::optional<QRect> cursorConfinement() override { return confinement_; }
@@ -145,11 +155,13 @@ public:
             // Through the server, like a user's mouse: whatever window is
             // under the point (or holds the grab) gets it.
             x11_->fakeMotion(screenPos);
+            PointerTracker::application().moved(screenPos);
             if (action == 3 || action == 5)
                 x11_->fakeButton(xButton(button), action == 3);
             return;
         }
         QCursor::setPos(screenPos);
+        PointerTracker::application().moved(screenPos);
         const Qt::MouseButton b = qtButton(button);
         QWidget* target = held_ != Qt::NoButton && pressedOn_ ? pressedOn_.data() : QApplication::widgetAt(screenPos);
         QEvent::Type type = QEvent::MouseMove;
@@ -208,6 +220,7 @@ private:
             x11_->warpPointer(inside);
         else
             QCursor::setPos(inside);
+        PointerTracker::application().moved(inside);
     }
 
     std::unique_ptr<X11Desktop> x11_;

@@ -7,6 +7,7 @@
 #include "FormFunctionsImpl.h"
 #include "IconsImpl.h"
 #include "Library.h"
+#include "MemoryImpl.h"
 #include "MiscellaneousImpl.h"
 #include "MultimediaImpl.h"
 #include "NumbersImpl.h"
@@ -32,6 +33,7 @@ void registerLibrary()
     registerClass<ZorvaneAPM, APMImpl>();
     registerClass<ZorvaneIcons, IconsImpl>();
     registerClass<ZorvaneEncryption, EncryptionImpl>();
+    registerClass<ZorvaneMemory, MemoryImpl>();
     registerGhostCanvas();
 }
 

@@ -7,4 +7,9 @@ namespace zg {
 
 void registerLibrary();
 
+// Keeps the terminal quiet about what the library already handles: the
+// sound system's line when no sound server runs. Each program's start calls
+// it first; every other message goes on as before.
+void quietenLibraryLog();
+
 } // namespace zg

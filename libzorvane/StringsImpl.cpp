@@ -2,6 +2,7 @@
 
 #include "Error.h"
 #include "Gdi.h"
+#include "Numbers.h"
 #include "Units.h"
 #include "ZorvaneGhostCanvas.h"
 
@@ -234,6 +235,13 @@ void StringsImpl::DrawTextAligned(std::shared_ptr<ZorvaneGhostCanvas>& Canvas, c
     if (ClipToBox)
         placeInBox(canvas, Text, box, format);
     layOut(canvas, Text, box, format);
+}
+
+QString StringsImpl::PadToWidth(const plat::Variant& Text, int16_t Width)
+{
+    if (Width < 0)
+        invalidArgument("PadToWidth");
+    return plat::CStr(Text).rightJustified(Width, u'0');
 }
 
 } // namespace zg

@@ -27,6 +27,7 @@ public:
                          float Width, float Height, int32_t Alignment = AlignLeft, bool RightToLeft = false,
                          bool ClipToBox = true, bool SingleLine = false, int32_t Reserved1 = 0,
                          int32_t Reserved2 = 0) override;
+    QString PadToWidth(const plat::Variant& Text, int16_t Width) override;
 };
 
 } // namespace zg

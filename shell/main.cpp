@@ -9,6 +9,7 @@
 
 int main(int argc, char** argv)
 {
+    zg::quietenLibraryLog();
     QApplication app(argc, argv);
     zg::registerLibrary();
     shell::registerShellControls();

@@ -52,6 +52,7 @@ public:
     QString RemoveChars(const QString& t, int32_t, int32_t) override { return t; }
     QString SplitAtDelimiter(const QString& t, const QString&, int32_t) override { return t; }
     int32_t InStrExcluding(const QString&, const QString&, const QStringList&, int32_t) override { return 0; }
+    QString PadToWidth(const plat::Variant&, int16_t) override { return {}; }
     QString NewLine(int16_t) override { return {}; }
     QString LineBreaks(int16_t) override { return {}; }
     void DrawTextOnCanvas(std::shared_ptr<zg::ZorvaneGhostCanvas>& canvas, const QString& text, float x, float y,

@@ -5,5 +5,6 @@
 namespace demo {
 
 void loadLibrary() { zg::registerLibrary(); }
+void quietenLog() { zg::quietenLibraryLog(); }
 
 } // namespace demo

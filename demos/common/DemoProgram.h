@@ -13,10 +13,13 @@ namespace demo {
 
 // Loads the library's classes (every program links libzorvane).
 void loadLibrary();
+// Quietens the library's log before anything else starts.
+void quietenLog();
 
 template <class StartupForm>
 int run(int argc, char** argv)
 {
+    quietenLog();
     QApplication app(argc, argv);
     loadLibrary();
     plat::formInstance<StartupForm>()->Show();

@@ -75,6 +75,7 @@ public:
         return at < 0 ? QString() : Text.mid(at + Delimiter.size());
     }
     int32_t InStrExcluding(const QString&, const QString&, const QStringList&, int32_t) override { return 0; }
+    QString PadToWidth(const plat::Variant&, int16_t) override { return {}; }
     QString NewLine(int16_t) override { return QStringLiteral("\r\n"); }
     QString LineBreaks(int16_t) override { return QStringLiteral("\r\n"); }
     void DrawTextOnCanvas(std::shared_ptr<zg::ZorvaneGhostCanvas>&, const QString&, float, float, float, float,

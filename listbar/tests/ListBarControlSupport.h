@@ -29,7 +29,7 @@ struct Clock {
     bool readable = true;
 };
 
-class FakeProcessor : public zg::ZorvaneProcessor {
+class FakeProcessor : public zg::ProcessorImpl {
 public:
     explicit FakeProcessor(Clock clock) : clock_(clock) {}
     int16_t Speed() override

@@ -11,9 +11,14 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include <algorithm>
+#include <map>
 
 namespace plat {
 
@@ -71,16 +76,85 @@ QString textOf(int32_t answer)
     }
 }
 
-void openHelpWindow(const QString& helpFile, int32_t context, QWidget* parent)
+// Help windows by help file (its Linux path, so that spellings of one
+// file share a window).
+std::map<QString, QPointer<QTextBrowser>>& helpWindows()
 {
-    static QPointer<QTextBrowser> window;
-    if (!window) {
-        window = new QTextBrowser(parent);
+    static std::map<QString, QPointer<QTextBrowser>> windows;
+    return windows;
+}
+
+QString helpWindowKey(const QString& helpFile)
+{
+    return QFileInfo(toSystemPath(helpFile)).absoluteFilePath();
+}
+
+// Moves a new help window beside `around` (the asking window and its owner):
+// to its right, left, below or above, the first side with room for the whole
+// window. Where no side has that room, the window is narrowed (or made
+// lower) to the side with the most room, when that leaves a readable page;
+// failing that it goes to the right edge of the screen.
+void placeBeside(QWidget* help, QRect around, const QScreen* screen)
+{
+    const QRect area = screen ? screen->availableGeometry() : QRect(around.topLeft(), QSize(4096, 4096));
+    const QSize frame = help->frameGeometry().size();
+    const QSize extra = frame - help->size(); // the window manager's frame, if any
+    constexpr int gap = 8;
+    constexpr int minWidth = 240, minHeight = 160;
+    struct Side {
+        QRect room;
+        bool horizontal;
+    };
+    const Side sides[] = {
+        {QRect(QPoint(around.right() + 1 + gap, area.top()), area.bottomRight()), true},
+        {QRect(area.topLeft(), QPoint(around.left() - 1 - gap, area.bottom())), true},
+        {QRect(QPoint(area.left(), around.bottom() + 1 + gap), area.bottomRight()), false},
+        {QRect(area.topLeft(), QPoint(area.right(), around.top() - 1 - gap)), false},
+    };
+    auto place = [&](const Side& side, QSize size) {
+        const QRect r = side.room;
+        QPoint at;
+        if (side.horizontal)
+            at = QPoint(r.left() == area.left() ? r.right() + 1 - size.width() : r.left(),
+                        std::max(r.top(), std::min(around.top(), r.bottom() + 1 - size.height())));
+        else
+            at = QPoint(std::max(r.left(), std::min(around.left(), r.right() + 1 - size.width())),
+                        r.top() == area.top() ? r.bottom() + 1 - size.height() : r.top());
+        if (size != frame)
+            help->resize(size - extra);
+        help->move(at);
+    };
+    for (const Side& side : sides)
+        if (side.room.width() >= frame.width() && side.room.height() >= frame.height())
+            return place(side, frame);
+    const Side* best = nullptr;
+    QSize bestSize;
+    for (const Side& side : sides) {
+        const QSize fits = frame.boundedTo(side.room.size());
+        if (fits.width() >= minWidth && fits.height() >= minHeight &&
+            (!best || fits.width() * fits.height() > bestSize.width() * bestSize.height())) {
+            best = &side;
+            bestSize = fits;
+        }
+    }
+    if (best)
+        return place(*best, bestSize);
+    help->move(area.right() + 1 - frame.width(), std::max(area.top(), around.top()));
+}
+
+void openHelpWindow(const QString& helpFile, int32_t context, QWidget* asking)
+{
+    QPointer<QTextBrowser>& window = helpWindows()[helpWindowKey(helpFile)];
+    const bool fresh = !window;
+    if (fresh) {
+        // No parent: the page stays when the asking window goes.
+        window = new QTextBrowser(nullptr);
+        window->setObjectName(QStringLiteral("helpWindow"));
         window->setWindowFlag(Qt::Window);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->resize(520, 400);
-    } else if (parent && window->parentWidget() != parent) {
-        window->setParent(parent, Qt::Window);
+        // Closed with the program rather than left behind it.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
     }
     const QString page = helpPagePath(helpFile, context);
     window->setWindowTitle(QFileInfo(toSystemPath(helpFile)).completeBaseName() + QStringLiteral(" Help"));
@@ -91,6 +165,18 @@ void openHelpWindow(const QString& helpFile, int32_t context, QWidget* parent)
     } else {
         window->setPlainText(QStringLiteral("No help is available for this topic."));
     }
+    QWidget* asker = asking ? asking->window() : QApplication::activeWindow();
+    if (fresh && asker) {
+        QRect around = asker->frameGeometry();
+        if (QWidget* owner = asker->parentWidget())
+            around |= owner->window()->frameGeometry();
+        placeBeside(window, around, asker->screen());
+    }
+    // Stacked with the asking window (a modal box leaves its help usable);
+    // the link goes with that window, the help window stays.
+    window->winId();
+    if (window->windowHandle() && asker && asker != window)
+        window->windowHandle()->setTransientParent(asker->windowHandle());
     window->show();
     window->raise();
     window->activateWindow();
@@ -220,14 +306,20 @@ QString helpPagePath(const QString& helpFile, int32_t context)
            QString::number(context) + QStringLiteral(".html");
 }
 
-void showHelp(const QString& helpFile, int32_t context)
+void showHelp(const QString& helpFile, int32_t context, QWidget* asking)
 {
     if (helpHook()) {
         auto h = helpHook();
         h(helpFile, context);
         return;
     }
-    openHelpWindow(helpFile, context, nullptr);
+    openHelpWindow(helpFile, context, asking);
+}
+
+QWidget* helpWindowFor(const QString& helpFile)
+{
+    const auto it = helpWindows().find(helpWindowKey(helpFile));
+    return it == helpWindows().end() ? nullptr : it->second.data();
 }
 
 void setHelpHook(std::function<void(const QString&, int32_t)> h) { helpHook() = std::move(h); }

@@ -11,6 +11,8 @@
 
 class QAbstractButton;
 
+class QWidget;
+
 namespace plat {
 
 // Style bits: buttons (low bits), icon, default button, Help.
@@ -69,7 +71,15 @@ private:
 // the help file>.help/<context>.html" in a small window of our own, or "No
 // help is available for this topic." when there is no such page.
 // `helpFile` is a Windows-style path.
-void showHelp(const QString& helpFile, int32_t context);
+//
+// Each help file has one help window, a top-level window of its own: it
+// outlives the window that asked for it (a message box closing leaves it
+// open), and a second request shows the new page in it and raises it. A new
+// help window opens beside the asking window (and the window that owns it),
+// on the side of the screen with room, rather than over them.
+void showHelp(const QString& helpFile, int32_t context, QWidget* asking = nullptr);
+// The open help window of a help file, or nullptr (tests look at it).
+QWidget* helpWindowFor(const QString& helpFile);
 // The page file that showHelp looks for (a Linux path).
 QString helpPagePath(const QString& helpFile, int32_t context);
 // Tests: receives the help requests instead of the window (nullptr restores).

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QPointer>
 #include <QTimer>
 
 using namespace plat;
@@ -126,6 +127,62 @@ TEST_F(MsgBoxTest, HelpPagesLieBesideTheHelpFile)
     showHelp(helpFile, 4242);
     EXPECT_EQ(browser()->toPlainText(), "No help is available for this topic.");
     browser()->close();
+}
+
+} // namespace
+
+namespace {
+
+// The help window of a failure box: its own window, alive after the box and
+// its owner, one per help file, placed beside the asking windows.
+TEST_F(MsgBoxTest, AHelpWindowOutlivesTheBoxAndIsOnePerHelpFile)
+{
+    const QString helpFile = QStringLiteral("C:\\nowhere\\ZorvaneSG3.chm");
+    auto* owner = new QWidget;
+    owner->setGeometry(20, 40, 200, 150);
+    owner->show();
+    auto* box = new MsgBoxDialog({QStringLiteral("failed"), 16432, QStringLiteral("t"), helpFile, 1095}, owner);
+    box->move(60, 60);
+    box->show();
+    box->helpButton()->click();
+
+    QPointer<QWidget> help = helpWindowFor(helpFile);
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->parentWidget(), nullptr);
+    EXPECT_FALSE(help->frameGeometry().intersects(owner->frameGeometry()));
+    EXPECT_FALSE(help->frameGeometry().intersects(box->frameGeometry()));
+
+    // OK closes the box only.
+    box->buttonFor(mb::OK)->click();
+    delete box;
+    EXPECT_TRUE(help);
+    EXPECT_TRUE(help->isVisible());
+
+    // Asked again: the same window shows the new page; the owner going
+    // changes nothing.
+    const QPoint placed = help->pos();
+    help->lower();
+    showHelp(helpFile, 4242);
+    EXPECT_EQ(helpWindowFor(helpFile), help.data());
+    EXPECT_EQ(help->pos(), placed);
+    delete owner;
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->isVisible());
+
+    // Another help file has a window of its own.
+    const QString other = QStringLiteral("C:\\nowhere\\Other.chm");
+    showHelp(other, 1);
+    ASSERT_NE(helpWindowFor(other), nullptr);
+    EXPECT_NE(helpWindowFor(other), help.data());
+
+    // Closing one forgets it: the next request opens a new one.
+    helpWindowFor(other)->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(helpWindowFor(other), nullptr);
+    help->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(help);
 }
 
 } // namespace
