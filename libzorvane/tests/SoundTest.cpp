@@ -270,6 +270,30 @@ TEST(MidiSynthesis, ANoteSoundsLikeItsInstrument)
     EXPECT_TRUE(silent(none));
 }
 
+// Whether a library of this name is mapped into the process.
+bool loaded(const char* library)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
+}
+
+TEST(SoundModule, TheDeviceAndSynthesiserLibrariesLoadOnlyWhenASoundNeedsThem)
+{
+    auto output = zg::makeDeviceSoundOutput();
+    auto synth = zg::makeSoundFontSynth({"/nonexistent/none.sf2"});
+    // Asking whether anything plays, stopping and waiting need no device.
+    EXPECT_FALSE(output->isPlaying());
+    output->stop();
+    EXPECT_TRUE(output->waitUntilDone(10));
+    EXPECT_FALSE(loaded("libzorvane_sound"));
+    EXPECT_FALSE(loaded("libfluidsynth"));
+    EXPECT_FALSE(loaded("libQt6Multimedia"));
+    // The first note loads the module (and fails here for want of a font).
+    EXPECT_EQ(errorOf([&] { synth->renderNote(0, 60, 100, 100); }), zg::ZorvaneMultimedia::ErrCannotPlay);
+    EXPECT_TRUE(loaded("libzorvane_sound"));
+    EXPECT_TRUE(loaded("libfluidsynth"));
+}
+
 TEST(MidiSynthesis, NoSoundFontRaisesTheCannotPlayError)
 {
     auto synth = zg::makeSoundFontSynth({"/nonexistent/none.sf2"});
