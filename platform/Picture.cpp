@@ -98,12 +98,21 @@ PicturePtr loadResPicture(const QString& name)
     if (it == idx.end())
         raise(err::ResourceNotFound, {},
               QStringLiteral("Resource with identifier '%1' not found").arg(name));
-    QImageReader reader(it.value());
-    QImage img = reader.read();
+    // Read in the format the resource's name gives, without asking every
+    // image plugin about it first (which loads them all); a resource that
+    // does not read so goes through the reader's own detection.
+    QImageReader named(it.value(), QFileInfo(it.value()).suffix().toLower().toLatin1());
+    named.setAutoDetectImageFormat(false);
+    QImage img = named.read();
+    QByteArray fmt = named.format().toLower();
+    if (img.isNull()) {
+        QImageReader reader(it.value());
+        img = reader.read();
+        fmt = reader.format().toLower();
+    }
     if (img.isNull())
         raise(481, {}, QStringLiteral("Invalid picture"));
     Picture::Type t = Picture::Bitmap;
-    const QByteArray fmt = reader.format().toLower();
     if (fmt == "ico")
         t = Picture::Icon;
     else if (fmt == "cur")
