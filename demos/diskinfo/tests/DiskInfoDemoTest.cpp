@@ -74,7 +74,7 @@ plat::Drive drive(QChar letter, plat::DriveKind kind, bool ready)
     d.letter = letter;
     d.kind = kind;
     d.ready = ready;
-    d.mountPoint = ready ? (letter == 'C' ? QStringLiteral("/") : QStringLiteral("/tmp")) : QString();
+    d.mountPoint = ready ? (letter == 'C' ? QStringLiteral("/") : QStringLiteral("/zg-test-network-share")) : QString();
     return d;
 }
 
