@@ -1,5 +1,7 @@
 #include "Application.h"
 
+#include <QCoreApplication>
+
 #include "Drag.h"
 #include "Error.h"
 #include "Form.h"
@@ -226,6 +228,10 @@ void resetUiForTests()
     setHelpHook(nullptr);
     setDragDriver(nullptr);
     clearMsgBoxLog();
+    // Forms taken down live on until the loop comes round; let them and
+    // their windows go now, while the application is fully alive.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace plat

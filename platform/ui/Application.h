@@ -65,8 +65,9 @@ QCursor cursorFor(int16_t pointer, const PicturePtr& icon);
 bool isValidPointer(int16_t pointer);
 
 // Tests: unloads every form without raising its events, forgets the default
-// instances, and restores the default handlers (message boxes, help, drags,
-// the last-form handler, the screen pointer).
+// instances, restores the default handlers (message boxes, help, drags, the
+// last-form handler, the screen pointer), and lets go of the forms and
+// windows taken down (the queued calls and deletions they left behind run).
 void resetUiForTests();
 // Forgets the default form instances (runMessageLoop calls it).
 void resetForms();

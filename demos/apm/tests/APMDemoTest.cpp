@@ -76,8 +76,6 @@ protected:
     void TearDown() override
     {
         plat::resetUiForTests();
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         zg::resetForTests();
     }
     std::shared_ptr<frmAPMDemo> load()

@@ -91,10 +91,8 @@ protected:
     }
     void TearDown() override
     {
-        plat::resetForms();
         form.reset();
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        plat::resetUiForTests();
         plat::resetDriveMap();
         zg::resetForTests();
     }

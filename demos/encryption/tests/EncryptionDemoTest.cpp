@@ -33,11 +33,8 @@ protected:
     void TearDown() override
     {
         plat::setMsgBoxHook(nullptr);
-        plat::resetForms();
         form.reset();
-        // The forms live on until the posted calls that keep them have run.
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        plat::resetUiForTests();
         zg::resetForTests();
     }
     QStringList boxes;

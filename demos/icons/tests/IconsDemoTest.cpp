@@ -82,10 +82,8 @@ protected:
     void TearDown() override
     {
         plat::setMsgBoxHook(nullptr);
-        plat::resetForms();
         form.reset();
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        plat::resetUiForTests();
         plat::resetDriveMap();
         zg::resetForTests();
         qunsetenv("ZG_WINDOWS_DIR");

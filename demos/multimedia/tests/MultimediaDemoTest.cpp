@@ -108,8 +108,6 @@ protected:
     {
         form.reset();
         plat::resetUiForTests();
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         zg::resetForTests();
         zg::installMachine(nullptr);
         plat::resetDriveMap();

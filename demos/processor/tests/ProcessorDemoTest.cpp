@@ -70,10 +70,6 @@ protected:
     void TearDown() override
     {
         plat::resetUiForTests();
-        // Forms taken down leave deferred deletions behind; run them while
-        // the application is fully alive.
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         zg::resetForTests();
     }
 

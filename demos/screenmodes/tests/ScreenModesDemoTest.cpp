@@ -104,8 +104,6 @@ protected:
     void TearDown() override
     {
         plat::resetUiForTests();
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         zg::resetForTests();
     }
     void select(int32_t entry)

@@ -180,8 +180,6 @@ protected:
     void TearDown() override
     {
         plat::resetUiForTests();
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         zg::resetForTests();
         zg::installMachine(nullptr);
     }
