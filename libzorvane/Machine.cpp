@@ -2,6 +2,7 @@
 
 #include "PointerTracker.h"
 #include "X11Desktop.h"
+#include "X11Display.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -55,11 +56,6 @@ QPoint clampInto(QPoint p, const QRect& r)
 // toolkit elsewhere.
 class DesktopMachine final : public Machine {
 public:
-    DesktopMachine()
-    {
-        if (QGuiApplication::platformName() == QLatin1String("xcb"))
-            x11_ = X11Desktop::open();
-    }
     ~DesktopMachine() override { delete keeper_; }
 
     // Known from the program's own input while the pointer is over one of
@@ -77,8 +73,8 @@ public:
     {
         if (confinement_)
             p = clampInto(p, *confinement_);
-        if (x11_)
-            x11_->warpPointer(p);
+        if (x11())
+            x11()->warpPointer(p);
         else
             QCursor::setPos(p);
         PointerTracker::application().moved(p);
@@ -95,8 +91,8 @@ public:
     void confineCursor(std::optional<QRect> r) override
     {
         confinement_ = r;
-        if (x11_ && x11_->hasBarriers())
-            x11_->confine(r);
+        if (x11() && x11()->hasBarriers())
+            x11()->confine(r);
         if (!r) {
             if (keeper_)
                 keeper_->stop();
@@ -113,8 +109,8 @@ public:
 
     QRect desktopRect() override
     {
-        if (x11_)
-            return x11_->rootRect();
+        if (x11())
+            return x11()->rootRect();
         const QScreen* s = QGuiApplication::primaryScreen();
         return s ? s->virtualGeometry() : QRect();
     }
@@ -125,9 +121,8 @@ public:
     // windows in.
     QRect workArea() override
     {
-        if (x11_ && x11_->managerHonoursStruts())
-            if (const auto area = x11_->managerWorkArea())
-                return *area;
+        if (const auto area = managerWorkArea())
+            return *area;
         if (workArea_)
             return *workArea_;
         const QScreen* s = QGuiApplication::primaryScreen();
@@ -137,27 +132,27 @@ public:
     void setWorkArea(QRect r) override
     {
         workArea_ = r;
-        if (!x11_ || !x11_->managerHonoursStruts())
+        if (!x11() || !x11()->managerHonoursStruts())
             return;
         // The area before this program reserved anything: going back to it
         // takes the reservation away.
-        if (!x11_->reservingWindow())
-            managerArea_ = x11_->managerWorkArea();
+        if (!x11()->reservingWindow())
+            managerArea_ = x11()->managerWorkArea();
         if (managerArea_ && r == *managerArea_)
-            x11_->reserveOutside(std::nullopt);
+            x11()->reserveOutside(std::nullopt);
         else
-            x11_->reserveOutside(r);
+            x11()->reserveOutside(r);
     }
 
     void mouseInput(int action, int button, QPoint screenPos) override
     {
-        if (x11_ && x11_->hasTestInput()) {
+        if (x11() && x11()->hasTestInput()) {
             // Through the server, like a user's mouse: whatever window is
             // under the point (or holds the grab) gets it.
-            x11_->fakeMotion(screenPos);
+            x11()->fakeMotion(screenPos);
             PointerTracker::application().moved(screenPos);
             if (action == 3 || action == 5)
-                x11_->fakeButton(xButton(button), action == 3);
+                x11()->fakeButton(xButton(button), action == 3);
             return;
         }
         QCursor::setPos(screenPos);
@@ -195,13 +190,13 @@ public:
         return QProcess::startDetached(opener, QStringList{ target });
     }
 
-    QString keyboardLayout() override { return x11_ ? x11_->keyboardLayout() : QString(); }
+    QString keyboardLayout() override { return x11() ? x11()->keyboardLayout() : QString(); }
 
     std::optional<PointerDevices> pointerDevices() override
     {
-        if (!x11_)
+        if (!x11())
             return std::nullopt;
-        const auto d = x11_->pointerDevices();
+        const auto d = x11()->pointerDevices();
         if (!d)
             return std::nullopt;
         return PointerDevices{ d->name, d->buttons, d->wheel };
@@ -212,18 +207,47 @@ private:
     {
         if (!confinement_)
             return;
-        const QPoint p = x11_ ? x11_->pointer() : QCursor::pos();
+        const QPoint p = x11() ? x11()->pointer() : QCursor::pos();
         const QPoint inside = clampInto(p, *confinement_);
         if (inside == p)
             return;
-        if (x11_)
-            x11_->warpPointer(inside);
+        if (x11())
+            x11()->warpPointer(inside);
         else
             QCursor::setPos(inside);
         PointerTracker::application().moved(inside);
     }
 
+    // The library's own connection, opened at the first thing that needs
+    // it (nullptr when the windows are not on X or it cannot be opened):
+    // what it makes on the server ends with the process.
+    X11Desktop* x11()
+    {
+        if (!x11Opened_) {
+            x11Opened_ = true;
+            if (const QByteArray name = x11DisplayName(); !name.isEmpty())
+                x11_ = X11Desktop::open(name);
+        }
+        return x11_.get();
+    }
+
+    // Reading the work area needs no connection of our own: Qt's does
+    // until ours is open (a program that only centres its windows never
+    // opens one).
+    std::optional<QRect> managerWorkArea()
+    {
+        if (x11_) {
+            if (x11_->managerHonoursStruts())
+                return x11_->managerWorkArea();
+            return std::nullopt;
+        }
+        if (x11Opened_)
+            return std::nullopt;
+        return X11Desktop::honouredWorkAreaOn(x11QtDisplay());
+    }
+
     std::unique_ptr<X11Desktop> x11_;
+    bool x11Opened_ = false;
     std::optional<QRect> confinement_;
     std::optional<QRect> workArea_;
     std::optional<QRect> managerArea_;

@@ -1,25 +1,14 @@
 #include "MemoryImpl.h"
 
-#include <QFile>
+#include "SystemFiles.h"
+
+#include <QStringList>
 #include <algorithm>
 #include <unistd.h>
 
 namespace zg {
 
 namespace {
-
-QString readSmallFile(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromLatin1(f.read(1 << 20));
-}
-
-std::function<QString()> fileSource(const char* path)
-{
-    return [p = QString::fromLatin1(path)] { return readSmallFile(p); };
-}
 
 QString call(const std::function<QString()>& f)
 {

@@ -1,8 +1,8 @@
 #include "ProcessorImpl.h"
 
+#include "SystemFiles.h"
 #include "Units.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
@@ -16,20 +16,6 @@
 namespace zg {
 
 namespace {
-
-QString readSmallFile(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QString();
-    // /proc files report no size; read what they give, bounded.
-    return QString::fromLatin1(f.read(1 << 20));
-}
-
-std::function<QString()> fileSource(const char* path)
-{
-    return [p = QString::fromLatin1(path)] { return readSmallFile(p); };
-}
 
 // A whole number held in 16 bits; unknown (negative) values read 0.
 int16_t small(double v)

@@ -410,6 +410,14 @@ struct EditorState {
     qsizetype selected = 0;
 };
 
+// The two multi-line editors share no base with these members.
+template <class Edit>
+EditorState multiLineState(const Edit& e)
+{
+    const QTextCursor cur = e.textCursor();
+    return EditorState{ e.toPlainText().size(), cur.selectionStart(), cur.selectionEnd() - cur.selectionStart() };
+}
+
 std::optional<EditorState> editorState(const plat::ObjectPtr& box)
 {
     auto* window = dynamic_cast<plat::WindowObject*>(box.get());
@@ -423,14 +431,10 @@ std::optional<EditorState> editorState(const plat::ObjectPtr& box)
             const qsizetype start = e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
             return EditorState{ e->text().size(), start, e->selectedText().size() };
         }
-        if (auto* e = qobject_cast<QPlainTextEdit*>(c)) {
-            const QTextCursor cur = e->textCursor();
-            return EditorState{ e->toPlainText().size(), cur.selectionStart(), cur.selectionEnd() - cur.selectionStart() };
-        }
-        if (auto* e = qobject_cast<QTextEdit*>(c)) {
-            const QTextCursor cur = e->textCursor();
-            return EditorState{ e->toPlainText().size(), cur.selectionStart(), cur.selectionEnd() - cur.selectionStart() };
-        }
+        if (auto* e = qobject_cast<QPlainTextEdit*>(c))
+            return multiLineState(*e);
+        if (auto* e = qobject_cast<QTextEdit*>(c))
+            return multiLineState(*e);
     }
     return std::nullopt;
 }

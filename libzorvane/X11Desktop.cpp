@@ -182,39 +182,67 @@ void X11Desktop::confine(std::optional<QRect> r)
 
 // ---- work area ----
 
-bool X11Desktop::managerHonoursStruts() const
+namespace {
+
+bool honoursStruts(Display* d, Window root)
 {
-    Display* d = dpyOf(display_);
-    const auto check = cardinals(d, root_, atom("_NET_SUPPORTING_WM_CHECK"), XA_WINDOW);
+    const Atom checkAtom = XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", False);
+    const auto check = cardinals(d, root, checkAtom, XA_WINDOW);
     if (!check || check->empty())
         return false;
     // The check window names itself: a stale property of a manager that has
     // gone does not count.
-    const auto self = cardinals(d, Window(check->front()), atom("_NET_SUPPORTING_WM_CHECK"), XA_WINDOW);
+    const auto self = cardinals(d, Window(check->front()), checkAtom, XA_WINDOW);
     if (!self || self->empty() || self->front() != check->front())
         return false;
-    const auto supported = cardinals(d, root_, atom("_NET_SUPPORTED"), XA_ATOM);
+    const auto supported = cardinals(d, root, XInternAtom(d, "_NET_SUPPORTED", False), XA_ATOM);
     if (!supported)
         return false;
-    const long strut = long(atom("_NET_WM_STRUT_PARTIAL"));
-    const long strutOld = long(atom("_NET_WM_STRUT"));
+    const long strut = long(XInternAtom(d, "_NET_WM_STRUT_PARTIAL", False));
+    const long strutOld = long(XInternAtom(d, "_NET_WM_STRUT", False));
     return std::any_of(supported->begin(), supported->end(), [&](long a) { return a == strut || a == strutOld; });
 }
 
-std::optional<QRect> X11Desktop::managerWorkArea() const
+std::optional<QRect> workAreaOf(Display* d, Window root)
 {
-    Display* d = dpyOf(display_);
-    const auto areas = cardinals(d, root_, atom("_NET_WORKAREA"), XA_CARDINAL);
+    const auto areas = cardinals(d, root, XInternAtom(d, "_NET_WORKAREA", False), XA_CARDINAL);
     if (!areas || areas->size() < 4)
         return std::nullopt;
     size_t desktop = 0;
-    if (const auto current = cardinals(d, root_, atom("_NET_CURRENT_DESKTOP"), XA_CARDINAL);
+    if (const auto current = cardinals(d, root, XInternAtom(d, "_NET_CURRENT_DESKTOP", False), XA_CARDINAL);
         current && !current->empty() && current->front() >= 0)
         desktop = size_t(current->front());
     if (desktop * 4 + 3 >= areas->size())
         desktop = 0;
     const long* a = areas->data() + desktop * 4;
     return QRect(int(a[0]), int(a[1]), int(a[2]), int(a[3]));
+}
+
+} // namespace
+
+bool X11Desktop::managerHonoursStruts() const
+{
+    return honoursStruts(dpyOf(display_), root_);
+}
+
+std::optional<QRect> X11Desktop::managerWorkArea() const
+{
+    return workAreaOf(dpyOf(display_), root_);
+}
+
+std::optional<QRect> X11Desktop::honouredWorkAreaOn(_XDisplay* d)
+{
+    if (!d)
+        return std::nullopt;
+    // Only reads, and a window gone between two of them is no fault of the
+    // program: its errors are ignored here, whoever owns the connection.
+    const auto previous = XSetErrorHandler(ignoreErrors);
+    const Window root = DefaultRootWindow(d);
+    std::optional<QRect> area;
+    if (honoursStruts(d, root))
+        area = workAreaOf(d, root);
+    XSetErrorHandler(previous);
+    return area;
 }
 
 void X11Desktop::reserveOutside(std::optional<QRect> area)

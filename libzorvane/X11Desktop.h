@@ -17,6 +17,8 @@
 #include <memory>
 #include <optional>
 
+struct _XDisplay; // Xlib's Display
+
 namespace zg {
 
 class X11Desktop {
@@ -53,6 +55,9 @@ public:
     bool managerHonoursStruts() const;
     // The window manager's work area of the current desktop (_NET_WORKAREA).
     std::optional<QRect> managerWorkArea() const;
+    // The same work area read on another connection (Qt's), without opening
+    // one of our own: nullopt unless a manager that honours struts runs.
+    static std::optional<QRect> honouredWorkAreaOn(_XDisplay* display);
     // Reserves everything of the root window outside `area` with a dock
     // window's strut hints; nullopt removes the reservation. Waits briefly
     // for the window manager to publish its new work area.

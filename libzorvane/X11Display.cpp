@@ -7,8 +7,7 @@
 
 namespace zg {
 
-namespace {
-Display* qtDisplay()
+Display* x11QtDisplay()
 {
     auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
     if (!app || QGuiApplication::platformName() != QLatin1String("xcb"))
@@ -16,17 +15,16 @@ Display* qtDisplay()
     auto* x11 = app->nativeInterface<QNativeInterface::QX11Application>();
     return x11 ? x11->display() : nullptr;
 }
-} // namespace
 
 QByteArray x11DisplayName()
 {
-    Display* d = qtDisplay();
+    Display* d = x11QtDisplay();
     return d ? QByteArray(DisplayString(d)) : QByteArray();
 }
 
 uint32_t x11RootWindow()
 {
-    Display* d = qtDisplay();
+    Display* d = x11QtDisplay();
     return d ? uint32_t(DefaultRootWindow(d)) : 0u;
 }
 

@@ -5,8 +5,14 @@
 #include <QByteArray>
 #include <cstdint>
 
+struct _XDisplay; // Xlib's Display
+
 namespace zg {
 
+// Qt's own connection to the X display; nullptr when the windows are not
+// on X. Requests made on it share Qt's connection: they must leave nothing
+// on the server that has to end with the process.
+_XDisplay* x11QtDisplay();
 // The name of the X display Qt is connected to; empty when the windows
 // are not on X.
 QByteArray x11DisplayName();

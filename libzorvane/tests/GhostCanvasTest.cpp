@@ -2,6 +2,7 @@
 #include "Gdi.h"
 #include "GhostCanvas.h"
 #include "QtPrinters.h"
+#include "RaisedError.h"
 #include "testing/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
@@ -72,16 +73,6 @@ plat::PicturePtr picture(std::initializer_list<const char*> rows)
     return plat::Picture::fromImage(img);
 }
 
-int32_t errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const plat::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
 } // namespace
 
 TEST(GhostCanvas, FreshSurfaceShowsItsBackColourWhicheverIsSetFirst)
@@ -133,7 +124,7 @@ TEST(GhostCanvas, LinesStopShortOfTheirEndPoint)
     c->Cls();
     c->Line(-2e9, 1, 2e9, 1, Red);
     EXPECT_EQ(pixelsOf(*c, Red).size(), 20);
-    EXPECT_EQ(errorOf([&] { c->Line(0, 0, 1e12, 0, Red); }), plat::err::Overflow);
+    EXPECT_EQ(raisedError([&] { c->Line(0, 0, 1e12, 0, Red); }), plat::err::Overflow);
 }
 
 TEST(GhostCanvas, FilledRectangleLeavesOutItsRightAndBottomEdges)
@@ -179,7 +170,7 @@ TEST(GhostCanvas, OutlineLiesInsideItsRectangleAndTheBrushFillsTheInside)
     c->FillRect(0, 14, 5, 19, Red, false);
     EXPECT_EQ(c->Point(2, 16), int32_t(White));
     EXPECT_NE(gdi::DeleteObject(brush), 0); // the caller's brush is the caller's
-    EXPECT_EQ(errorOf([&] { c->SetBrush(0); }), plat::err::InvalidCall);
+    EXPECT_EQ(raisedError([&] { c->SetBrush(0); }), plat::err::InvalidCall);
 }
 
 TEST(GhostCanvas, SystemColoursAreResolvedInEveryDrawingCall)
@@ -244,7 +235,7 @@ TEST(GhostCanvas, PicturesCopyAtTheirSizeAndStretchByNearestNeighbour)
     EXPECT_EQ(c->Point(0, 1), 0);
     EXPECT_EQ(inkBox(*c), QRect(0, 0, 1, 2));
 
-    EXPECT_EQ(errorOf([&] { c->PaintPicture(nullptr, 0, 0); }), plat::err::ObjectRequired);
+    EXPECT_EQ(raisedError([&] { c->PaintPicture(nullptr, 0, 0); }), plat::err::ObjectRequired);
     c->PaintPicture(plat::Picture::empty(), 0, 0); // draws nothing, no error
 }
 
@@ -314,7 +305,7 @@ TEST(GhostCanvas, PictureRoundTripsAndRegions)
     EXPECT_EQ(plat::fromQRgb(left->image().pixel(0, 0)), Green);
     EXPECT_EQ(plat::fromQRgb(left->image().pixel(1, 0)), White);
     EXPECT_TRUE(c->GetPictureRegion(0, 0, 0, 5)->isEmpty());
-    EXPECT_EQ(errorOf([&] { other.setPicture(nullptr); }), plat::err::ObjectRequired);
+    EXPECT_EQ(raisedError([&] { other.setPicture(nullptr); }), plat::err::ObjectRequired);
     EXPECT_TRUE(GhostCanvas().Picture()->isEmpty());
 }
 
@@ -377,7 +368,7 @@ TEST(GhostCanvas, AlphaBlendPutsThePictureOverTheSurfaceAtLevelOutOf255)
     EXPECT_EQ(c->Point(0, 0), 0);
     EXPECT_EQ(c->Point(1, 0), int32_t(White));
     EXPECT_EQ(c->Point(2, 0), int32_t(plat::rgb(51, 51, 51)));
-    EXPECT_EQ(errorOf([&] { c->AlphaBlendPicture(white, std::nullopt, 1, 0, 0, 0, 0, 0); }), plat::err::InvalidCall);
+    EXPECT_EQ(raisedError([&] { c->AlphaBlendPicture(white, std::nullopt, 1, 0, 0, 0, 0, 0); }), plat::err::InvalidCall);
 }
 
 TEST(GhostCanvas, PatternBrushOfTheLibraryTakesCanvasColoursAndDiesWithTheBrushRestore)
@@ -467,9 +458,9 @@ TEST(GhostCanvas, SelectedRotatedFontTurnsPrintedTextAndTextWidthMeasuresAlongIt
 TEST(GhostCanvas, SizesDrawModesAndPreparedSurfaces)
 {
     GhostCanvas c;
-    EXPECT_EQ(errorOf([&] { c.SetSize(-1, 5); }), plat::err::InvalidCall);
-    EXPECT_EQ(errorOf([&] { c.SetSize(100000, 100000); }), plat::err::OutOfMemory);
-    EXPECT_EQ(errorOf([&] { c.SetSize(1e300, 1); }), plat::err::Overflow);
+    EXPECT_EQ(raisedError([&] { c.SetSize(-1, 5); }), plat::err::InvalidCall);
+    EXPECT_EQ(raisedError([&] { c.SetSize(100000, 100000); }), plat::err::OutOfMemory);
+    EXPECT_EQ(raisedError([&] { c.SetSize(1e300, 1); }), plat::err::Overflow);
     c.SetSize(2.5, 3.5); // halves to even
     EXPECT_EQ(c.Width(), 2);
     EXPECT_EQ(c.Height(), 4);
@@ -481,7 +472,7 @@ TEST(GhostCanvas, SizesDrawModesAndPreparedSurfaces)
     EXPECT_EQ(c.Point(0, 0), int32_t(White ^ Red));
     c.PSet(0, 0, Red);
     EXPECT_EQ(c.Point(0, 0), int32_t(White));
-    EXPECT_EQ(errorOf([&] { c.setDrawSetting(17); }), plat::err::InvalidProperty);
+    EXPECT_EQ(raisedError([&] { c.setDrawSetting(17); }), plat::err::InvalidProperty);
     c.setDrawSetting(13);
 
     // Prepared surfaces keep their pixels across a resize; others start blank.

@@ -9,25 +9,11 @@
 
 namespace {
 
-// A well-formed 16-bit mono PCM wave of `samples` samples at 8000 Hz.
+// A well-formed 16-bit PCM wave of `samples` silent samples a channel,
+// mono at 8000 Hz unless told.
 QByteArray wave(int samples, uint16_t channels = 1, uint32_t rate = 8000)
 {
-    auto le32 = [](uint32_t v) {
-        QByteArray b(4, 0);
-        qToLittleEndian(v, b.data());
-        return b;
-    };
-    auto le16 = [](uint16_t v) {
-        QByteArray b(2, 0);
-        qToLittleEndian(v, b.data());
-        return b;
-    };
-    const uint16_t align = uint16_t(2 * channels);
-    QByteArray fmt = le16(1) + le16(channels) + le32(rate) + le32(rate * align) + le16(align) + le16(16);
-    QByteArray data(samples * align, '\0');
-    QByteArray body = "WAVE" + QByteArray("fmt ") + le32(uint32_t(fmt.size())) + fmt + QByteArray("data")
-                      + le32(uint32_t(data.size())) + data;
-    return "RIFF" + le32(uint32_t(body.size())) + body;
+    return zg::encodeWave(zg::PcmSound{ int(rate), channels, std::vector<int16_t>(size_t(samples) * channels) });
 }
 
 void patch32(QByteArray& b, int at, uint32_t v)

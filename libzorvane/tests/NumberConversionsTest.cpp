@@ -1,6 +1,7 @@
 #include "Error.h"
 #include "NumbersImpl.h"
 #include "QtPrinters.h"
+#include "RaisedError.h"
 
 #include <gtest/gtest.h>
 
@@ -9,16 +10,6 @@ namespace {
 using plat::Variant;
 using plat::VarType;
 using zg::ZorvaneNumbers;
-
-int errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const plat::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 // The text and the Variant type of a conversion's result.
 struct Result {
@@ -84,21 +75,21 @@ TEST_F(NumberConversions, DigitsReadAsTheBitsOfTheDataTypesWidthAndSign)
 TEST_F(NumberConversions, DigitsReportTooLargeAndForeignCharacters)
 {
     int16_t type = 0;
-    EXPECT_EQ(errorOf([&] { n.HexToDec("10000", type); }), ZorvaneNumbers::ErrTooLarge);
-    EXPECT_EQ(errorOf([&] { n.HexToDec("10000000000000000", type = 5); }), ZorvaneNumbers::ErrTooLarge);
-    EXPECT_EQ(errorOf([&] { n.OctToDec("200000", type = 1); }), ZorvaneNumbers::ErrTooLarge);
-    EXPECT_EQ(errorOf([&] { n.OctToDec("177777", type = 1); }), 0);
-    EXPECT_EQ(errorOf([&] { n.BinToDec(QString(33, QLatin1Char('1')), type = 3); }), ZorvaneNumbers::ErrTooLarge);
+    EXPECT_EQ(raisedError([&] { n.HexToDec("10000", type); }), ZorvaneNumbers::ErrTooLarge);
+    EXPECT_EQ(raisedError([&] { n.HexToDec("10000000000000000", type = 5); }), ZorvaneNumbers::ErrTooLarge);
+    EXPECT_EQ(raisedError([&] { n.OctToDec("200000", type = 1); }), ZorvaneNumbers::ErrTooLarge);
+    EXPECT_EQ(raisedError([&] { n.OctToDec("177777", type = 1); }), 0);
+    EXPECT_EQ(raisedError([&] { n.BinToDec(QString(33, QLatin1Char('1')), type = 3); }), ZorvaneNumbers::ErrTooLarge);
 
-    EXPECT_EQ(errorOf([&] { n.HexToDec("12G4", type = 0); }), ZorvaneNumbers::ErrBadDigits);
-    EXPECT_EQ(errorOf([&] { n.HexToDec("-1", type); }), ZorvaneNumbers::ErrBadDigits);
-    EXPECT_EQ(errorOf([&] { n.HexToDec("", type); }), ZorvaneNumbers::ErrBadDigits);
-    EXPECT_EQ(errorOf([&] { n.OctToDec("78", type); }), ZorvaneNumbers::ErrBadDigits);
-    EXPECT_EQ(errorOf([&] { n.BinToDec("102", type); }), ZorvaneNumbers::ErrBadDigits);
+    EXPECT_EQ(raisedError([&] { n.HexToDec("12G4", type = 0); }), ZorvaneNumbers::ErrBadDigits);
+    EXPECT_EQ(raisedError([&] { n.HexToDec("-1", type); }), ZorvaneNumbers::ErrBadDigits);
+    EXPECT_EQ(raisedError([&] { n.HexToDec("", type); }), ZorvaneNumbers::ErrBadDigits);
+    EXPECT_EQ(raisedError([&] { n.OctToDec("78", type); }), ZorvaneNumbers::ErrBadDigits);
+    EXPECT_EQ(raisedError([&] { n.BinToDec("102", type); }), ZorvaneNumbers::ErrBadDigits);
     // A wrong character wins over the size.
-    EXPECT_EQ(errorOf([&] { n.HexToDec("FFFFFFFFFFFFFFFFFFZ", type); }), ZorvaneNumbers::ErrBadDigits);
-    EXPECT_EQ(errorOf([&] { n.HexToDec("1", type = 6); }), plat::err::InvalidCall);
-    EXPECT_EQ(errorOf([&] { n.HexToDec("1", type = -1); }), plat::err::InvalidCall);
+    EXPECT_EQ(raisedError([&] { n.HexToDec("FFFFFFFFFFFFFFFFFFZ", type); }), ZorvaneNumbers::ErrBadDigits);
+    EXPECT_EQ(raisedError([&] { n.HexToDec("1", type = 6); }), plat::err::InvalidCall);
+    EXPECT_EQ(raisedError([&] { n.HexToDec("1", type = -1); }), plat::err::InvalidCall);
 
     try {
         n.HexToDec("XYZ", type = 0);
@@ -134,11 +125,11 @@ TEST_F(NumberConversions, DecimalsAreWrittenInTheValuesOwnWidth)
     EXPECT_EQ(n.DecToHex(Variant(dec("3.5"))), "4");
     EXPECT_EQ(n.DecToHex(Variant("255")), "FF");
 
-    EXPECT_EQ(errorOf([&] { n.DecToHex(Variant(dec("18446744073709551616"))); }), ZorvaneNumbers::ErrTooLarge);
-    EXPECT_EQ(errorOf([&] { n.DecToBin(Variant(dec("-9223372036854775809"))); }), ZorvaneNumbers::ErrTooLarge);
-    EXPECT_EQ(errorOf([&] { n.DecToOct(Variant(1e300)); }), ZorvaneNumbers::ErrTooLarge);
-    EXPECT_EQ(errorOf([&] { n.DecToHex(Variant("abc")); }), plat::err::TypeMismatch);
-    EXPECT_EQ(errorOf([&] { n.DecToHex(Variant::null()); }), 94);
+    EXPECT_EQ(raisedError([&] { n.DecToHex(Variant(dec("18446744073709551616"))); }), ZorvaneNumbers::ErrTooLarge);
+    EXPECT_EQ(raisedError([&] { n.DecToBin(Variant(dec("-9223372036854775809"))); }), ZorvaneNumbers::ErrTooLarge);
+    EXPECT_EQ(raisedError([&] { n.DecToOct(Variant(1e300)); }), ZorvaneNumbers::ErrTooLarge);
+    EXPECT_EQ(raisedError([&] { n.DecToHex(Variant("abc")); }), plat::err::TypeMismatch);
+    EXPECT_EQ(raisedError([&] { n.DecToHex(Variant::null()); }), 94);
 }
 
 TEST_F(NumberConversions, RomanNumeralsBothWays)
@@ -147,9 +138,9 @@ TEST_F(NumberConversions, RomanNumeralsBothWays)
     EXPECT_EQ(n.DecToRoman(Variant(int16_t(4))), "IV");
     EXPECT_EQ(n.DecToRoman(Variant(int16_t(1994))), "MCMXCIV");
     EXPECT_EQ(n.DecToRoman(Variant(int16_t(3999))), "MMMCMXCIX");
-    EXPECT_EQ(errorOf([&] { n.DecToRoman(Variant(int16_t(4000))); }), ZorvaneNumbers::ErrTooLarge);
-    EXPECT_EQ(errorOf([&] { n.DecToRoman(Variant(int16_t(0))); }), plat::err::InvalidCall);
-    EXPECT_EQ(errorOf([&] { n.DecToRoman(Variant(int16_t(-5))); }), plat::err::InvalidCall);
+    EXPECT_EQ(raisedError([&] { n.DecToRoman(Variant(int16_t(4000))); }), ZorvaneNumbers::ErrTooLarge);
+    EXPECT_EQ(raisedError([&] { n.DecToRoman(Variant(int16_t(0))); }), plat::err::InvalidCall);
+    EXPECT_EQ(raisedError([&] { n.DecToRoman(Variant(int16_t(-5))); }), plat::err::InvalidCall);
 
     EXPECT_EQ(n.RomanToDec("I"), 1);
     EXPECT_EQ(n.RomanToDec("iv"), 4);
@@ -157,11 +148,11 @@ TEST_F(NumberConversions, RomanNumeralsBothWays)
     EXPECT_EQ(n.RomanToDec("MMMCMXCIX"), 3999);
     for (int v = 1; v <= 3999; ++v)
         ASSERT_EQ(n.RomanToDec(n.DecToRoman(Variant(int16_t(v)))), v);
-    EXPECT_EQ(errorOf([&] { n.RomanToDec("MMMM"); }), ZorvaneNumbers::ErrTooLarge);
+    EXPECT_EQ(raisedError([&] { n.RomanToDec("MMMM"); }), ZorvaneNumbers::ErrTooLarge);
     for (const char* bad : {"IIII", "VX", "IC", "XM", "VV", "", "IL"})
-        EXPECT_EQ(errorOf([&] { n.RomanToDec(QString::fromLatin1(bad)); }), ZorvaneNumbers::ErrBadDigits) << bad;
-    EXPECT_EQ(errorOf([&] { n.RomanToDec("XIZ"); }), ZorvaneNumbers::ErrBadDigits);
-    EXPECT_EQ(errorOf([&] { n.RomanToDec("12"); }), ZorvaneNumbers::ErrBadDigits);
+        EXPECT_EQ(raisedError([&] { n.RomanToDec(QString::fromLatin1(bad)); }), ZorvaneNumbers::ErrBadDigits) << bad;
+    EXPECT_EQ(raisedError([&] { n.RomanToDec("XIZ"); }), ZorvaneNumbers::ErrBadDigits);
+    EXPECT_EQ(raisedError([&] { n.RomanToDec("12"); }), ZorvaneNumbers::ErrBadDigits);
 }
 
 TEST_F(NumberConversions, SignedAndUnsignedReadingsAreExactAtEveryWidth)
@@ -171,8 +162,8 @@ TEST_F(NumberConversions, SignedAndUnsignedReadingsAreExactAtEveryWidth)
     EXPECT_EQ(n.CSignedInteger(32767), 32767);
     EXPECT_EQ(n.CSignedInteger(-32768), -32768);
     EXPECT_EQ(n.CSignedInteger(0), 0);
-    EXPECT_EQ(errorOf([&] { n.CSignedInteger(65536); }), ZorvaneNumbers::ErrTooLarge);
-    EXPECT_EQ(errorOf([&] { n.CSignedInteger(-32769); }), ZorvaneNumbers::ErrTooLarge);
+    EXPECT_EQ(raisedError([&] { n.CSignedInteger(65536); }), ZorvaneNumbers::ErrTooLarge);
+    EXPECT_EQ(raisedError([&] { n.CSignedInteger(-32769); }), ZorvaneNumbers::ErrTooLarge);
 
     EXPECT_EQ(n.CUnsignedInteger(-1), 65535);
     EXPECT_EQ(n.CUnsignedInteger(-32768), 32768);
@@ -181,8 +172,8 @@ TEST_F(NumberConversions, SignedAndUnsignedReadingsAreExactAtEveryWidth)
     EXPECT_EQ(n.CSignedLong(Variant(dec("4294967295"))), -1);
     EXPECT_EQ(n.CSignedLong(Variant(dec("2147483648"))), INT32_MIN);
     EXPECT_EQ(n.CSignedLong(Variant(dec("-2147483648"))), INT32_MIN);
-    EXPECT_EQ(errorOf([&] { n.CSignedLong(Variant(dec("4294967296"))); }), ZorvaneNumbers::ErrTooLarge);
-    EXPECT_EQ(errorOf([&] { n.CSignedLong(Variant(dec("-2147483649"))); }), ZorvaneNumbers::ErrTooLarge);
+    EXPECT_EQ(raisedError([&] { n.CSignedLong(Variant(dec("4294967296"))); }), ZorvaneNumbers::ErrTooLarge);
+    EXPECT_EQ(raisedError([&] { n.CSignedLong(Variant(dec("-2147483649"))); }), ZorvaneNumbers::ErrTooLarge);
 
     EXPECT_EQ(of(n.CUnsignedLong(-1)).text, "4294967295");
     EXPECT_EQ(of(n.CUnsignedLong(INT32_MIN)).text, "2147483648");
@@ -193,21 +184,21 @@ TEST_F(NumberConversions, SignedAndUnsignedReadingsAreExactAtEveryWidth)
     EXPECT_EQ(s.type, VarType::LongLong);
     EXPECT_EQ(of(n.CSignedLong64(Variant(dec("9223372036854775808")))).text, "-9223372036854775808");
     EXPECT_EQ(of(n.CSignedLong64(Variant(dec("9223372036854775807")))).text, "9223372036854775807");
-    EXPECT_EQ(errorOf([&] { n.CSignedLong64(Variant(dec("18446744073709551616"))); }), ZorvaneNumbers::ErrTooLarge);
+    EXPECT_EQ(raisedError([&] { n.CSignedLong64(Variant(dec("18446744073709551616"))); }), ZorvaneNumbers::ErrTooLarge);
 
     const Result u = of(n.CUnsignedLong64(Variant(dec("-1"))));
     EXPECT_EQ(u.text, "18446744073709551615");
     EXPECT_EQ(u.type, VarType::Decimal);
     EXPECT_EQ(of(n.CUnsignedLong64(Variant(dec("-9223372036854775808")))).text, "9223372036854775808");
     EXPECT_EQ(of(n.CUnsignedLong64(Variant(int64_t(0)))).text, "0");
-    EXPECT_EQ(errorOf([&] { n.CUnsignedLong64(Variant(dec("-9223372036854775809"))); }), ZorvaneNumbers::ErrTooLarge);
+    EXPECT_EQ(raisedError([&] { n.CUnsignedLong64(Variant(dec("-9223372036854775809"))); }), ZorvaneNumbers::ErrTooLarge);
 }
 
 TEST(RandomIdCounts, ZeroNegativeAndHugeCountsAreHandled)
 {
     zg::NumbersImpl n;
     EXPECT_EQ(n.GenerateRandomID(0, Variant(int32_t(16))), "");
-    EXPECT_EQ(errorOf([&] { n.GenerateRandomID(-32768, Variant(int32_t(2))); }), plat::err::InvalidCall);
+    EXPECT_EQ(raisedError([&] { n.GenerateRandomID(-32768, Variant(int32_t(2))); }), plat::err::InvalidCall);
     EXPECT_EQ(n.GenerateRandomID(32767, Variant(int32_t(36))).size(), 32767);
 }
 

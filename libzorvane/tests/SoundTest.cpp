@@ -2,6 +2,7 @@
 #include "MidiSynth.h"
 #include "MultimediaImpl.h"
 #include "OggSound.h"
+#include "RaisedError.h"
 #include "ToneSynth.h"
 #include "WaveFile.h"
 
@@ -19,16 +20,6 @@ namespace {
 using zg::CapturedSoundOutput;
 using zg::MultimediaImpl;
 using zg::PcmSound;
-
-int errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const plat::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 // Sign changes of the first channel per second of sound.
 double zeroCrossingsPerSecond(const PcmSound& s)
@@ -140,28 +131,28 @@ TEST_F(SoundPlayback, MidiNotesGoToTheSynthesiserWithVelocityFromVolume)
     ASSERT_TRUE(media.PlayTone(72, 500, 30000, false, true, true, 0));
     EXPECT_EQ(synth->last.velocity, 127);
 
-    EXPECT_EQ(errorOf([&] { media.PlayTone(128, 500, 100, false, true, true, 0); }), plat::err::InvalidCall);
-    EXPECT_EQ(errorOf([&] { media.PlayTone(60, 500, 100, false, true, true, 128); }), plat::err::InvalidCall);
-    EXPECT_EQ(errorOf([&] { media.PlayTone(-1, 500, 100, false, true, false, 0); }), plat::err::InvalidCall);
-    EXPECT_EQ(errorOf([&] { media.PlayTone(60, -5, 100, false, true, false, 0); }), plat::err::InvalidCall);
-    EXPECT_EQ(errorOf([&] { media.PlayTone(60, 500, -1, false, true, false, 0); }), plat::err::InvalidCall);
+    EXPECT_EQ(raisedError([&] { media.PlayTone(128, 500, 100, false, true, true, 0); }), plat::err::InvalidCall);
+    EXPECT_EQ(raisedError([&] { media.PlayTone(60, 500, 100, false, true, true, 128); }), plat::err::InvalidCall);
+    EXPECT_EQ(raisedError([&] { media.PlayTone(-1, 500, 100, false, true, false, 0); }), plat::err::InvalidCall);
+    EXPECT_EQ(raisedError([&] { media.PlayTone(60, -5, 100, false, true, false, 0); }), plat::err::InvalidCall);
+    EXPECT_EQ(raisedError([&] { media.PlayTone(60, 500, -1, false, true, false, 0); }), plat::err::InvalidCall);
 }
 
 TEST_F(SoundPlayback, NoSynthesiserOrNoDeviceRaisesTheCannotPlayError)
 {
     synth->missing = true;
-    EXPECT_EQ(errorOf([&] { media.PlayTone(60, 500, 100, false, true, true, 0); }),
+    EXPECT_EQ(raisedError([&] { media.PlayTone(60, 500, 100, false, true, true, 0); }),
               zg::ZorvaneMultimedia::ErrCannotPlay);
     // Frequency mode needs no synthesiser.
     EXPECT_TRUE(media.PlayTone(440, 100, 100, false, true, false, 0));
 
     out->device = false;
-    EXPECT_EQ(errorOf([&] { media.PlayTone(440, 100, 100, false, true, false, 0); }),
+    EXPECT_EQ(raisedError([&] { media.PlayTone(440, 100, 100, false, true, false, 0); }),
               zg::ZorvaneMultimedia::ErrCannotPlay);
     EXPECT_FALSE(media.PlaySystemSound(-1));
     out->device = true;
     out->refuses = true;
-    EXPECT_EQ(errorOf([&] { media.PlayTone(440, 100, 100, false, true, false, 0); }),
+    EXPECT_EQ(raisedError([&] { media.PlayTone(440, 100, 100, false, true, false, 0); }),
               zg::ZorvaneMultimedia::ErrCannotPlay);
 }
 
@@ -289,7 +280,7 @@ TEST(SoundModule, TheDeviceAndSynthesiserLibrariesLoadOnlyWhenASoundNeedsThem)
     EXPECT_FALSE(loaded("libfluidsynth"));
     EXPECT_FALSE(loaded("libQt6Multimedia"));
     // The first note loads the module (and fails here for want of a font).
-    EXPECT_EQ(errorOf([&] { synth->renderNote(0, 60, 100, 100); }), zg::ZorvaneMultimedia::ErrCannotPlay);
+    EXPECT_EQ(raisedError([&] { synth->renderNote(0, 60, 100, 100); }), zg::ZorvaneMultimedia::ErrCannotPlay);
     EXPECT_TRUE(loaded("libzorvane_sound"));
     EXPECT_TRUE(loaded("libfluidsynth"));
 }
@@ -297,14 +288,14 @@ TEST(SoundModule, TheDeviceAndSynthesiserLibrariesLoadOnlyWhenASoundNeedsThem)
 TEST(MidiSynthesis, NoSoundFontRaisesTheCannotPlayError)
 {
     auto synth = zg::makeSoundFontSynth({"/nonexistent/none.sf2"});
-    EXPECT_EQ(errorOf([&] { synth->renderNote(0, 60, 100, 100); }), zg::ZorvaneMultimedia::ErrCannotPlay);
+    EXPECT_EQ(raisedError([&] { synth->renderNote(0, 60, 100, 100); }), zg::ZorvaneMultimedia::ErrCannotPlay);
     QTemporaryDir dir;
     QFile bad(dir.filePath("bad.sf2"));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("RIFF nonsense");
     bad.close();
     auto broken = zg::makeSoundFontSynth({bad.fileName()});
-    EXPECT_EQ(errorOf([&] { broken->renderNote(0, 60, 100, 100); }), zg::ZorvaneMultimedia::ErrCannotPlay);
+    EXPECT_EQ(raisedError([&] { broken->renderNote(0, 60, 100, 100); }), zg::ZorvaneMultimedia::ErrCannotPlay);
 }
 
 // A wave file of raw sample bytes in a given encoding.

@@ -3,6 +3,7 @@
 #include "Gdi.h"
 #include "Library.h"
 #include "QtPrinters.h"
+#include "RaisedError.h"
 #include "Register.h"
 #include "StringsImpl.h"
 #include "ZorvaneGhostCanvas.h"
@@ -12,16 +13,6 @@
 namespace {
 
 namespace gdi = plat::gdi;
-
-int errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const plat::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 TEST(StringSearches, InStrReverseFindsTheLastMatchStartingAtOrBeforeStart)
 {
@@ -49,7 +40,7 @@ TEST(StringSearches, InStrExcludingSkipsExcludedStringsWhole)
     EXPECT_EQ(s.InStrExcluding("Close&", "&", amp), 6);
     EXPECT_EQ(s.InStrExcluding("a&b&c", "&", amp, 3), 4);
     EXPECT_EQ(s.InStrExcluding("a&b", "&", amp, 10), 0);
-    EXPECT_EQ(errorOf([&] { s.InStrExcluding("a&b", "&", amp, 0); }), 5);
+    EXPECT_EQ(raisedError([&] { s.InStrExcluding("a&b", "&", amp, 0); }), 5);
 }
 
 TEST(StringCuts, EdgesOfTheCountsAndPositions)
@@ -87,13 +78,13 @@ TEST(StringCuts, EdgesOfTheCountsAndPositions)
     EXPECT_EQ(s.SplitAtDelimiter("a=b=c", "=", 2), "b=c");
     EXPECT_EQ(s.SplitAtDelimiter("abc", "=", 1), "abc");
     EXPECT_EQ(s.SplitAtDelimiter("abc", "=", 2), "");
-    EXPECT_EQ(errorOf([&] { s.SplitAtDelimiter("a=b", "=", 3); }), 5);
-    EXPECT_EQ(errorOf([&] { s.SplitAtDelimiter("a=b", "", 1); }), 5);
+    EXPECT_EQ(raisedError([&] { s.SplitAtDelimiter("a=b", "=", 3); }), 5);
+    EXPECT_EQ(raisedError([&] { s.SplitAtDelimiter("a=b", "", 1); }), 5);
 
     EXPECT_EQ(s.NewLine(), "\r\n");
     EXPECT_EQ(s.LineBreaks(2), "\r\n\r\n");
     EXPECT_EQ(s.LineBreaks(0), "");
-    EXPECT_EQ(errorOf([&] { s.LineBreaks(-1); }), 5);
+    EXPECT_EQ(raisedError([&] { s.LineBreaks(-1); }), 5);
 }
 
 // Text on a real drawing surface.
@@ -181,7 +172,7 @@ TEST_F(TextOnSurface, DrawingUsesTheForeColourInsideTheBox)
 
     zg::ZorvaneStrings& iface = strings;
     std::shared_ptr<zg::ZorvaneGhostCanvas> none;
-    EXPECT_EQ(errorOf([&] { iface.DrawTextOnCanvas(none, "x", 0, 0, 10, 10); }), 91);
+    EXPECT_EQ(raisedError([&] { iface.DrawTextOnCanvas(none, "x", 0, 0, 10, 10); }), 91);
 }
 
 TEST_F(TextOnSurface, DrawTextAlignedClipsOnlyWhenAsked)

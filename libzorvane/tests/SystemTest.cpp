@@ -3,6 +3,7 @@
 #include "Paths.h"
 #include "ProcessorImpl.h"
 #include "QtPrinters.h"
+#include "RaisedError.h"
 #include "SystemImpl.h"
 #include "TestWindowObject.h"
 
@@ -23,16 +24,6 @@ protected:
     std::shared_ptr<FakeMachine> fake = std::make_shared<FakeMachine>();
     zg::SystemImpl sys;
 };
-
-int errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const plat::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 TEST_F(SystemFunctions, ColoursResolveSystemColoursAndBlendByRatio)
 {
@@ -114,9 +105,9 @@ TEST_F(SystemFunctions, MouseMembersActOnlyOnTheInstalledMachine)
     EXPECT_EQ(QRect(l, t, w, h), QRect(100, 200, 164, 24));
     sys.FreeMouseScreenBoundries();
     EXPECT_FALSE(fake->confinement);
-    EXPECT_EQ(errorOf([&] { sys.SetMouseScreenBoundries(0, 0, -1, 5); }), 5);
-    EXPECT_EQ(errorOf([&] { sys.SetMouseScreenBoundries(INT32_MAX - 10, 0, 19, 5); }), 6);
-    EXPECT_EQ(errorOf([&] { sys.SetDesktopWorkArea(0, INT32_MAX, 10, 1); }), 6);
+    EXPECT_EQ(raisedError([&] { sys.SetMouseScreenBoundries(0, 0, -1, 5); }), 5);
+    EXPECT_EQ(raisedError([&] { sys.SetMouseScreenBoundries(INT32_MAX - 10, 0, 19, 5); }), 6);
+    EXPECT_EQ(raisedError([&] { sys.SetDesktopWorkArea(0, INT32_MAX, 10, 1); }), 6);
     EXPECT_FALSE(fake->confinement);
 
     sys.SetDesktopWorkArea(0, 0, 800, 400);
@@ -128,7 +119,7 @@ TEST_F(SystemFunctions, MouseMembersActOnlyOnTheInstalledMachine)
     ASSERT_EQ(fake->steps.size(), 2);
     EXPECT_EQ(fake->steps[0].action, 3);
     EXPECT_EQ(fake->steps[1].at, QPoint(205, 58));
-    EXPECT_EQ(errorOf([&] { sys.SimulateMouseActivity(9, 1, 0, 0); }), 5);
+    EXPECT_EQ(raisedError([&] { sys.SimulateMouseActivity(9, 1, 0, 0); }), 5);
     EXPECT_EQ(fake->steps.size(), 2);
 }
 
@@ -160,7 +151,7 @@ TEST_F(SystemFunctions, KeyMasksFilterTypedCharacters)
     EXPECT_EQ(key('(', 11), 0);
     EXPECT_EQ(key('x', 1, "xyz"), 'x'); // a custom mask lists what passes
     EXPECT_EQ(key('5', 1, "xyz"), 0);
-    EXPECT_EQ(errorOf([&] { key('a', 16); }), 5);
+    EXPECT_EQ(raisedError([&] { key('a', 16); }), 5);
     int16_t code = 65;
     sys.MaskKeyDownUp(nullptr, code, 14);
     EXPECT_EQ(code, 65);
