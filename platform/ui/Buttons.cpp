@@ -38,11 +38,7 @@ QWidget* CommandButton::createWidget(QWidget* parent)
 
 bool CommandButton::widgetEvent(QWidget*, QEvent* e)
 {
-    if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)
-        return routeFocusEvent(e, *this);
-    if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)
-        return routeKeyEvent(e, *this);
-    return false;
+    return routeKeyAndFocusEvent(e, *this, *this);
 }
 
 void CommandButton::appearanceChanged()
@@ -127,11 +123,7 @@ QWidget* CheckBox::createWidget(QWidget* parent)
 
 bool CheckBox::widgetEvent(QWidget*, QEvent* e)
 {
-    if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)
-        return routeFocusEvent(e, *this);
-    if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)
-        return routeKeyEvent(e, *this);
-    return false;
+    return routeKeyAndFocusEvent(e, *this, *this);
 }
 
 void CheckBox::showValue()

@@ -515,6 +515,15 @@ bool Control::routeFocusEvent(QEvent* e, FocusEvents& events)
     return false;
 }
 
+bool Control::routeKeyAndFocusEvent(QEvent* e, KeyEvents& keys, FocusEvents& focus)
+{
+    if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)
+        return routeFocusEvent(e, focus);
+    if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)
+        return routeKeyEvent(e, keys);
+    return false;
+}
+
 QChar Control::accessKeyOf(const QString& caption)
 {
     for (int i = 0; i < caption.size(); ++i) {

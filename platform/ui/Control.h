@@ -220,6 +220,9 @@ protected:
     bool routeMouseEvent(QEvent* e, MouseEvents& events);
     bool routeKeyEvent(QEvent* e, KeyEvents& events);
     bool routeFocusEvent(QEvent* e, FocusEvents& events);
+    // Raises the focus events or the key events of a Qt event, as the two
+    // above do; false for any other event.
+    bool routeKeyAndFocusEvent(QEvent* e, KeyEvents& keys, FocusEvents& focus);
     // Pixel to scale-unit conversion for this control's own events.
     float toEventUnits(double pixels) const;
     // Where the coordinates of the control's mouse events start inside its

@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPalette>
 #include <QRegularExpression>
 
 namespace plat {
@@ -44,11 +43,7 @@ void ListControl::sited()
 void ListControl::appearanceChanged()
 {
     TextControl::appearanceChanged();
-    if (!widget_)
-        return;
-    QPalette pal = widget_->palette();
-    pal.setColor(QPalette::Base, toQColor(backColor_));
-    widget_->setPalette(pal);
+    showFieldBackColor();
 }
 
 bool ListControl::widgetEvent(QWidget* w, QEvent* e)
@@ -66,11 +61,7 @@ bool ListControl::widgetEvent(QWidget* w, QEvent* e)
         }
         return false;
     }
-    if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)
-        return routeFocusEvent(e, *this);
-    if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)
-        return routeKeyEvent(e, *this);
-    return false;
+    return routeKeyAndFocusEvent(e, *this, *this);
 }
 
 QString ListControl::List(int32_t index) const

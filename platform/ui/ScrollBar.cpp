@@ -28,11 +28,7 @@ QWidget* HScrollBar::createWidget(QWidget* parent)
 
 bool HScrollBar::widgetEvent(QWidget*, QEvent* e)
 {
-    if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)
-        return routeFocusEvent(e, *this);
-    if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)
-        return routeKeyEvent(e, *this);
-    return false;
+    return routeKeyAndFocusEvent(e, *this, *this);
 }
 
 void HScrollBar::showState()

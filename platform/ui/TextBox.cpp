@@ -8,7 +8,6 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCursor>
@@ -30,11 +29,7 @@ QWidget* TextBox::createWidget(QWidget* parent) { return makeEditor(parent); }
 void TextBox::appearanceChanged()
 {
     TextControl::appearanceChanged();
-    if (!widget_)
-        return;
-    QPalette pal = widget_->palette();
-    pal.setColor(QPalette::Base, toQColor(backColor_));
-    widget_->setPalette(pal);
+    showFieldBackColor();
 }
 
 QWidget* TextBox::makeEditor(QWidget* parent)

@@ -45,6 +45,15 @@ void TextControl::Refresh()
     Control::Refresh();
 }
 
+void TextControl::showFieldBackColor()
+{
+    if (!widget_)
+        return;
+    QPalette pal = widget_->palette();
+    pal.setColor(QPalette::Base, toQColor(backColor_));
+    widget_->setPalette(pal);
+}
+
 void TextControl::setBackColor(Colour c)
 {
     backColor_ = c;

@@ -36,6 +36,9 @@ protected:
     TextControl();
     // The look changed (colours, font): apply it to the widget.
     virtual void appearanceChanged();
+    // Paints the back colour as the widget's field colour (the Base of an
+    // edit field or a list), for controls whose text sits on a field.
+    void showFieldBackColor();
     void sited() override;
 
     Colour backColor_ = 0x8000000Fu;
