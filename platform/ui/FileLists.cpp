@@ -120,8 +120,7 @@ QString normalFolderPath(const QString& path, const QString& base)
 
 DriveListBox::DriveListBox()
 {
-    backColor_ = systemColour(syscolour::Window);
-    foreColor_ = systemColour(syscolour::WindowText);
+    useFieldColours();
 }
 
 QWidget* DriveListBox::createWidget(QWidget* parent)
@@ -227,8 +226,7 @@ void DriveListBox::setProperty(const QString& name, const Variant& value)
 
 DirListBox::DirListBox()
 {
-    backColor_ = systemColour(syscolour::Window);
-    foreColor_ = systemColour(syscolour::WindowText);
+    useFieldColours();
 }
 
 QWidget* DirListBox::createWidget(QWidget* parent)

@@ -30,8 +30,7 @@ const Variant& argument(const std::vector<Variant>& args, size_t i)
 
 ListControl::ListControl()
 {
-    backColor_ = systemColour(syscolour::Window);
-    foreColor_ = systemColour(syscolour::WindowText);
+    useFieldColours();
 }
 
 void ListControl::sited()

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace plat {
 
@@ -74,10 +75,7 @@ void HScrollBar::setValue(int16_t v)
 void HScrollBar::rangeChanged()
 {
     const int16_t old = value_;
-    if (value_ < low())
-        value_ = low();
-    else if (value_ > high())
-        value_ = high();
+    value_ = std::clamp(value_, low(), high());
     showState();
     if (value_ != old)
         changed();

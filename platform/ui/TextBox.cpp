@@ -20,8 +20,7 @@ bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt
 
 TextBox::TextBox()
 {
-    backColor_ = systemColour(syscolour::Window);
-    foreColor_ = systemColour(syscolour::WindowText);
+    useFieldColours();
 }
 
 QWidget* TextBox::createWidget(QWidget* parent) { return makeEditor(parent); }

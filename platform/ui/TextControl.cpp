@@ -45,6 +45,12 @@ void TextControl::Refresh()
     Control::Refresh();
 }
 
+void TextControl::useFieldColours()
+{
+    backColor_ = systemColour(syscolour::Window);
+    foreColor_ = systemColour(syscolour::WindowText);
+}
+
 void TextControl::showFieldBackColor()
 {
     if (!widget_)
