@@ -9,7 +9,6 @@
 namespace plat {
 
 namespace {
-bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
 
 // A check box whose click goes unchecked <-> checked (a greyed box becomes
 // checked); the greyed state is set by code only.

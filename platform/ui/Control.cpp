@@ -296,10 +296,6 @@ void Control::require(bool has)
         raise(err::NotSupported);
 }
 
-namespace {
-bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
-} // namespace
-
 Variant Control::getProperty(const QString& name) const
 {
     if (is(name, "Name"))

@@ -34,6 +34,9 @@ class QPainter;
 
 namespace plat {
 
+// Whether a property, method or event name is `b`, without regard to case.
+inline bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
+
 class Form;
 class Control;
 using ControlPtr = std::shared_ptr<Control>;

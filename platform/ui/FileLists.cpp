@@ -17,7 +17,6 @@
 namespace plat {
 
 namespace {
-bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
 
 // The drive of a folder must be there with a medium in it.
 void checkDrive(QChar letter)

@@ -13,7 +13,6 @@
 namespace plat {
 
 namespace {
-bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
 
 constexpr int32_t InvalidArrayIndex = 381; // "Invalid property array index"
 constexpr int32_t TextReadOnly = 383;      // "'Text' property is read-only"

@@ -6,10 +6,6 @@
 
 namespace plat {
 
-namespace {
-bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
-} // namespace
-
 QWidget* HScrollBar::createWidget(QWidget* parent)
 {
     auto* b = new QScrollBar(Qt::Horizontal, parent);

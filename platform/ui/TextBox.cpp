@@ -14,10 +14,6 @@
 
 namespace plat {
 
-namespace {
-bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
-} // namespace
-
 TextBox::TextBox()
 {
     useFieldColours();

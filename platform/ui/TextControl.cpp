@@ -4,10 +4,6 @@
 
 namespace plat {
 
-namespace {
-bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
-} // namespace
-
 TextControl::TextControl() : font_(Font::make()) {}
 
 void TextControl::sited()
