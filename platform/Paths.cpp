@@ -52,12 +52,17 @@ QString suiteFolder()
 
 } // namespace
 
+bool hasDriveLetter(const QString& path)
+{
+    return path.size() >= 2 && path[1] == u':' && path[0].isLetter() && path[0].unicode() < 128;
+}
+
 QString toSystemPath(const QString& windowsPath)
 {
     QString p = windowsPath;
     p.replace(u'\\', u'/');
     // A drive letter names its drive's mount point.
-    if (p.size() >= 2 && p[1] == u':' && p[0].isLetter() && p[0].unicode() < 128) {
+    if (hasDriveLetter(p)) {
         const QChar letter = p[0];
         QString rest = p.mid(2);
         if (!rest.startsWith(u'/'))

@@ -21,6 +21,9 @@ QString toSystemPath(const QString& windowsPath);
 // drive's letter, the deepest mount point winning ("/media/usb/a" ->
 // "D:\a", "/media/usb" -> "D:\"). Relative paths stay relative, with "\".
 QString fromSystemPath(const QString& systemPath);
+// Whether a Windows-style path starts with a drive: an ASCII letter and a
+// colon ("C:", "d:\x").
+bool hasDriveLetter(const QString& path);
 
 // The executable's folder, Windows-style, without a trailing backslash.
 QString appPath();

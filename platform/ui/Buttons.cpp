@@ -9,7 +9,6 @@
 namespace plat {
 
 namespace {
-bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
 
 // A check box whose click goes unchecked <-> checked (a greyed box becomes
 // checked); the greyed state is set by code only.
@@ -38,11 +37,7 @@ QWidget* CommandButton::createWidget(QWidget* parent)
 
 bool CommandButton::widgetEvent(QWidget*, QEvent* e)
 {
-    if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)
-        return routeFocusEvent(e, *this);
-    if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)
-        return routeKeyEvent(e, *this);
-    return false;
+    return routeKeyAndFocusEvent(e, *this, *this);
 }
 
 void CommandButton::appearanceChanged()
@@ -127,11 +122,7 @@ QWidget* CheckBox::createWidget(QWidget* parent)
 
 bool CheckBox::widgetEvent(QWidget*, QEvent* e)
 {
-    if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)
-        return routeFocusEvent(e, *this);
-    if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)
-        return routeKeyEvent(e, *this);
-    return false;
+    return routeKeyAndFocusEvent(e, *this, *this);
 }
 
 void CheckBox::showValue()

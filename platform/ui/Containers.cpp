@@ -9,7 +9,6 @@
 namespace plat {
 
 namespace {
-bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
 
 void drawSunken(QPainter& p, const QRect& r)
 {

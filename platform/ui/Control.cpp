@@ -296,10 +296,6 @@ void Control::require(bool has)
         raise(err::NotSupported);
 }
 
-namespace {
-bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
-} // namespace
-
 Variant Control::getProperty(const QString& name) const
 {
     if (is(name, "Name"))
@@ -512,6 +508,15 @@ bool Control::routeFocusEvent(QEvent* e, FocusEvents& events)
         events.GotFocus.raise();
     else if (e->type() == QEvent::FocusOut)
         events.LostFocus.raise();
+    return false;
+}
+
+bool Control::routeKeyAndFocusEvent(QEvent* e, KeyEvents& keys, FocusEvents& focus)
+{
+    if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)
+        return routeFocusEvent(e, focus);
+    if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)
+        return routeKeyEvent(e, keys);
     return false;
 }
 

@@ -34,6 +34,9 @@ class QPainter;
 
 namespace plat {
 
+// Whether a property, method or event name is `b`, without regard to case.
+inline bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
+
 class Form;
 class Control;
 using ControlPtr = std::shared_ptr<Control>;
@@ -220,6 +223,9 @@ protected:
     bool routeMouseEvent(QEvent* e, MouseEvents& events);
     bool routeKeyEvent(QEvent* e, KeyEvents& events);
     bool routeFocusEvent(QEvent* e, FocusEvents& events);
+    // Raises the focus events or the key events of a Qt event, as the two
+    // above do; false for any other event.
+    bool routeKeyAndFocusEvent(QEvent* e, KeyEvents& keys, FocusEvents& focus);
     // Pixel to scale-unit conversion for this control's own events.
     float toEventUnits(double pixels) const;
     // Where the coordinates of the control's mouse events start inside its

@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QPalette>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -18,9 +17,6 @@
 namespace plat {
 
 namespace {
-bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
-
-bool hasDrive(const QString& p) { return p.size() >= 2 && p[1] == u':' && p[0].isLetter() && p[0].unicode() < 128; }
 
 // The drive of a folder must be there with a medium in it.
 void checkDrive(QChar letter)
@@ -39,12 +35,12 @@ QString existingFolder(const QString& path, const QString& base)
     static const QRegularExpression driveText(QStringLiteral("^([A-Za-z]:)\\s*(\\[.*\\])?$"));
     if (const auto m = driveText.match(p); m.hasMatch())
         p = m.captured(1);
-    if (hasDrive(p) && p.size() == 2) {
+    if (hasDriveLetter(p) && p.size() == 2) {
         checkDrive(p[0]);
         p = currentFolderOn(p[0]);
     }
     const QString folder = normalFolderPath(p, base);
-    if (!hasDrive(folder))
+    if (!hasDriveLetter(folder))
         raise(err::PathNotFound);
     checkDrive(folder[0]);
     if (!QFileInfo(toSystemPath(folder)).isDir())
@@ -97,13 +93,13 @@ QString normalFolderPath(const QString& path, const QString& base)
     p.replace(u'/', u'\\');
     QString drive;
     QString rest;
-    if (hasDrive(p)) {
+    if (hasDriveLetter(p)) {
         drive = p.left(2).toUpper();
         rest = p.mid(2);
     } else {
         const QString b = QString(base).replace(u'/', u'\\');
-        drive = hasDrive(b) ? b.left(2).toUpper() : QStringLiteral("C:");
-        rest = p.startsWith(u'\\') ? p : b.mid(hasDrive(b) ? 2 : 0) + u'\\' + p;
+        drive = hasDriveLetter(b) ? b.left(2).toUpper() : QStringLiteral("C:");
+        rest = p.startsWith(u'\\') ? p : b.mid(hasDriveLetter(b) ? 2 : 0) + u'\\' + p;
     }
     QStringList parts;
     for (const QString& part : rest.split(u'\\', Qt::SkipEmptyParts)) {
@@ -123,8 +119,7 @@ QString normalFolderPath(const QString& path, const QString& base)
 
 DriveListBox::DriveListBox()
 {
-    backColor_ = systemColour(syscolour::Window);
-    foreColor_ = systemColour(syscolour::WindowText);
+    useFieldColours();
 }
 
 QWidget* DriveListBox::createWidget(QWidget* parent)
@@ -142,11 +137,7 @@ QWidget* DriveListBox::createWidget(QWidget* parent)
 
 bool DriveListBox::widgetEvent(QWidget*, QEvent* e)
 {
-    if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)
-        return routeFocusEvent(e, *this);
-    if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)
-        return routeKeyEvent(e, *this);
-    return false;
+    return routeKeyAndFocusEvent(e, *this, *this);
 }
 
 void DriveListBox::sited()
@@ -234,8 +225,7 @@ void DriveListBox::setProperty(const QString& name, const Variant& value)
 
 DirListBox::DirListBox()
 {
-    backColor_ = systemColour(syscolour::Window);
-    foreColor_ = systemColour(syscolour::WindowText);
+    useFieldColours();
 }
 
 QWidget* DirListBox::createWidget(QWidget* parent)
@@ -275,11 +265,7 @@ bool DirListBox::widgetEvent(QWidget* w, QEvent* e)
 void DirListBox::appearanceChanged()
 {
     TextControl::appearanceChanged();
-    if (!widget_)
-        return;
-    QPalette pal = widget_->palette();
-    pal.setColor(QPalette::Base, toQColor(backColor_));
-    widget_->setPalette(pal);
+    showFieldBackColor();
 }
 
 void DirListBox::sited()
@@ -454,10 +440,10 @@ void FileListBox::setFileName(const QString& name)
 {
     QString n = QString(name).replace(u'/', u'\\');
     const int slash = int(n.lastIndexOf(u'\\'));
-    if (slash >= 0 || (hasDrive(n) && n.size() == 2)) {
+    if (slash >= 0 || (hasDriveLetter(n) && n.size() == 2)) {
         setPath(slash >= 0 ? n.left(slash + 1) : n);
         n = slash >= 0 ? n.mid(slash + 1) : QString();
-    } else if (hasDrive(n)) {
+    } else if (hasDriveLetter(n)) {
         setPath(n.left(2));
         n = n.mid(2);
     }

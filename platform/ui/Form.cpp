@@ -108,7 +108,6 @@ void keepUntilIdle(std::shared_ptr<Form> form)
     // One call per form: a call thrown away never strands the ones after it.
     QMetaObject::invokeMethod(app, [] { releaseLingeringForms(); }, Qt::QueuedConnection);
 }
-bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
 // Pixels of a twips value, held to a range in which window geometry cannot
 // overflow.
 int px(double twips)

@@ -5,10 +5,6 @@
 
 namespace plat {
 
-namespace {
-bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
-} // namespace
-
 // --- Image ---
 
 QWidget* Image::createWidget(QWidget* parent)

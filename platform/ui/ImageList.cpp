@@ -2,10 +2,6 @@
 
 namespace plat {
 
-namespace {
-bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
-} // namespace
-
 std::shared_ptr<ListImage> ListImages::Item(const Variant& indexOrKey) const
 {
     if (indexOrKey.isString()) {

@@ -10,10 +10,6 @@
 
 namespace plat {
 
-namespace {
-bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
-} // namespace
-
 QWidget* Label::createWidget(QWidget* parent)
 {
     auto* w = new PaintWidget(parent, [this](QPainter& p) { paint(p); });

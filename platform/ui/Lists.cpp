@@ -8,13 +8,11 @@
 #include <QMouseEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPalette>
 #include <QRegularExpression>
 
 namespace plat {
 
 namespace {
-bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
 
 constexpr int32_t InvalidArrayIndex = 381; // "Invalid property array index"
 constexpr int32_t TextReadOnly = 383;      // "'Text' property is read-only"
@@ -31,8 +29,7 @@ const Variant& argument(const std::vector<Variant>& args, size_t i)
 
 ListControl::ListControl()
 {
-    backColor_ = systemColour(syscolour::Window);
-    foreColor_ = systemColour(syscolour::WindowText);
+    useFieldColours();
 }
 
 void ListControl::sited()
@@ -44,11 +41,7 @@ void ListControl::sited()
 void ListControl::appearanceChanged()
 {
     TextControl::appearanceChanged();
-    if (!widget_)
-        return;
-    QPalette pal = widget_->palette();
-    pal.setColor(QPalette::Base, toQColor(backColor_));
-    widget_->setPalette(pal);
+    showFieldBackColor();
 }
 
 bool ListControl::widgetEvent(QWidget* w, QEvent* e)
@@ -66,11 +59,7 @@ bool ListControl::widgetEvent(QWidget* w, QEvent* e)
         }
         return false;
     }
-    if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)
-        return routeFocusEvent(e, *this);
-    if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)
-        return routeKeyEvent(e, *this);
-    return false;
+    return routeKeyAndFocusEvent(e, *this, *this);
 }
 
 QString ListControl::List(int32_t index) const

@@ -2,12 +2,9 @@
 
 #include <QEvent>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace plat {
-
-namespace {
-bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
-} // namespace
 
 QWidget* HScrollBar::createWidget(QWidget* parent)
 {
@@ -28,11 +25,7 @@ QWidget* HScrollBar::createWidget(QWidget* parent)
 
 bool HScrollBar::widgetEvent(QWidget*, QEvent* e)
 {
-    if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)
-        return routeFocusEvent(e, *this);
-    if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)
-        return routeKeyEvent(e, *this);
-    return false;
+    return routeKeyAndFocusEvent(e, *this, *this);
 }
 
 void HScrollBar::showState()
@@ -78,10 +71,7 @@ void HScrollBar::setValue(int16_t v)
 void HScrollBar::rangeChanged()
 {
     const int16_t old = value_;
-    if (value_ < low())
-        value_ = low();
-    else if (value_ > high())
-        value_ = high();
+    value_ = std::clamp(value_, low(), high());
     showState();
     if (value_ != old)
         changed();

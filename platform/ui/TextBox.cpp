@@ -8,21 +8,15 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCursor>
 
 namespace plat {
 
-namespace {
-bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
-} // namespace
-
 TextBox::TextBox()
 {
-    backColor_ = systemColour(syscolour::Window);
-    foreColor_ = systemColour(syscolour::WindowText);
+    useFieldColours();
 }
 
 QWidget* TextBox::createWidget(QWidget* parent) { return makeEditor(parent); }
@@ -30,11 +24,7 @@ QWidget* TextBox::createWidget(QWidget* parent) { return makeEditor(parent); }
 void TextBox::appearanceChanged()
 {
     TextControl::appearanceChanged();
-    if (!widget_)
-        return;
-    QPalette pal = widget_->palette();
-    pal.setColor(QPalette::Base, toQColor(backColor_));
-    widget_->setPalette(pal);
+    showFieldBackColor();
 }
 
 QWidget* TextBox::makeEditor(QWidget* parent)

@@ -4,10 +4,6 @@
 
 namespace plat {
 
-namespace {
-bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
-} // namespace
-
 TextControl::TextControl() : font_(Font::make()) {}
 
 void TextControl::sited()
@@ -43,6 +39,21 @@ void TextControl::Refresh()
 {
     appearanceChanged();
     Control::Refresh();
+}
+
+void TextControl::useFieldColours()
+{
+    backColor_ = systemColour(syscolour::Window);
+    foreColor_ = systemColour(syscolour::WindowText);
+}
+
+void TextControl::showFieldBackColor()
+{
+    if (!widget_)
+        return;
+    QPalette pal = widget_->palette();
+    pal.setColor(QPalette::Base, toQColor(backColor_));
+    widget_->setPalette(pal);
 }
 
 void TextControl::setBackColor(Colour c)

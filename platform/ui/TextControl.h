@@ -36,6 +36,12 @@ protected:
     TextControl();
     // The look changed (colours, font): apply it to the widget.
     virtual void appearanceChanged();
+    // Paints the back colour as the widget's field colour (the Base of an
+    // edit field or a list), for controls whose text sits on a field.
+    void showFieldBackColor();
+    // Starts the control with a field's colours (the window colour and the
+    // window text colour) in place of a button face's.
+    void useFieldColours();
     void sited() override;
 
     Colour backColor_ = 0x8000000Fu;

@@ -5,7 +5,6 @@
 namespace plat {
 
 namespace {
-bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
 constexpr int MinimumInterval = 10;
 } // namespace
 

@@ -26,8 +26,6 @@ namespace plat {
 
 namespace {
 
-bool is(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
-
 // The user controls alive, for the focus notifications.
 std::vector<std::weak_ptr<UserControl>>& liveControls()
 {
