@@ -51,20 +51,13 @@ void clamp(plat::TextBox& box, double low, double high)
 // library failure included (which then reaches the event's error report).
 class BusyPlaying {
 public:
-    explicit BusyPlaying(plat::CommandButton& button) : button_(button)
-    {
-        plat::Screen::setMousePointer(11);
-        button_.setEnabled(false);
-    }
-    ~BusyPlaying()
-    {
-        button_.setEnabled(true);
-        plat::Screen::setMousePointer(0);
-    }
+    explicit BusyPlaying(plat::CommandButton& button) : button_(button) { button_.setEnabled(false); }
+    ~BusyPlaying() { button_.setEnabled(true); }
     BusyPlaying(const BusyPlaying&) = delete;
     BusyPlaying& operator=(const BusyPlaying&) = delete;
 
 private:
+    plat::ScopedScreenPointer hourglass_; // set first, put back last
     plat::CommandButton& button_;
 };
 
