@@ -3,6 +3,7 @@
 #include "ZGDemoCode.h"
 
 #include <Application.h>
+#include <FontWarmUp.h>
 #include <Register.h>
 
 #include <QApplication>
@@ -10,7 +11,9 @@
 int main(int argc, char** argv)
 {
     zg::quietenLibraryLog();
+    plat::FontWarmUp fonts;
     QApplication app(argc, argv);
+    fonts.wait();
     zg::registerLibrary();
     shell::registerShellControls();
     shell::ZGDemoCode::Main();
