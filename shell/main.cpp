@@ -3,7 +3,7 @@
 #include "ZGDemoCode.h"
 
 #include <Application.h>
-#include <FontWarmUp.h>
+#include <WarmUp.h>
 #include <Register.h>
 
 #include <QApplication>
@@ -11,9 +11,9 @@
 int main(int argc, char** argv)
 {
     zg::quietenLibraryLog();
-    plat::FontWarmUp fonts;
+    plat::WarmUp warmUp;
     QApplication app(argc, argv);
-    fonts.wait();
+    warmUp.wait();
     zg::registerLibrary();
     shell::registerShellControls();
     shell::ZGDemoCode::Main();
