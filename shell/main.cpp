@@ -3,6 +3,7 @@
 #include "ZGDemoCode.h"
 
 #include <Application.h>
+#include <WarmUp.h>
 #include <Register.h>
 
 #include <QApplication>
@@ -10,7 +11,9 @@
 int main(int argc, char** argv)
 {
     zg::quietenLibraryLog();
+    plat::WarmUp warmUp;
     QApplication app(argc, argv);
+    warmUp.wait();
     zg::registerLibrary();
     shell::registerShellControls();
     shell::ZGDemoCode::Main();

@@ -6,6 +6,7 @@
 #pragma once
 #include <Application.h>
 #include <Form.h>
+#include <WarmUp.h>
 
 #include <QApplication>
 
@@ -20,7 +21,9 @@ template <class StartupForm>
 int run(int argc, char** argv)
 {
     quietenLog();
+    plat::WarmUp warmUp;
     QApplication app(argc, argv);
+    warmUp.wait();
     loadLibrary();
     plat::formInstance<StartupForm>()->Show();
     return plat::runMessageLoop();

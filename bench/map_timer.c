@@ -1,0 +1,98 @@
+/* map_timer TITLE PROGRAM [ARGUMENTS...]
+ *
+ * Starts PROGRAM and watches the X server's root window for windows being
+ * mapped. Prints, on one line, the milliseconds from the start to the first
+ * window mapped, the milliseconds to the window named TITLE being mapped (the
+ * first window when TITLE is empty), the program's process id and that
+ * window's id, then exits and leaves the program running (its output goes
+ * to standard error). Without a window
+ * manager every top-level window is a child of the root, so its MapNotify
+ * arrives here the moment the server maps it. */
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <signal.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+static double now_ms(void)
+{
+    struct timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+static int named(Display* d, Window w, const char* title)
+{
+    char* name = NULL;
+    int same = 0;
+    if (!title[0])
+        return 1;
+    if (XFetchName(d, w, &name) && name) {
+        same = strcmp(name, title) == 0;
+        XFree(name);
+    }
+    return same;
+}
+
+int main(int argc, char** argv)
+{
+    if (argc < 3) {
+        fprintf(stderr, "usage: map_timer TITLE PROGRAM [ARGUMENTS...]\n");
+        return 2;
+    }
+    Display* d = XOpenDisplay(NULL);
+    if (!d) {
+        fprintf(stderr, "map_timer: cannot open the display\n");
+        return 2;
+    }
+    XSelectInput(d, DefaultRootWindow(d), SubstructureNotifyMask);
+    XSync(d, False);
+
+    const double start = now_ms();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        /* The program's own output goes where ours to standard error does:
+           standard output carries only the result line. */
+        dup2(2, 1);
+        execv(argv[2], argv + 2);
+        perror("map_timer: exec");
+        _exit(127);
+    }
+    double first = -1;
+    const int fd = ConnectionNumber(d);
+    for (;;) {
+        while (XPending(d)) {
+            XEvent e;
+            XNextEvent(d, &e);
+            if (e.type != MapNotify)
+                continue;
+            const double t = now_ms() - start;
+            if (first < 0)
+                first = t;
+            if (named(d, e.xmap.window, argv[1])) {
+                printf("%.1f %.1f %d %lu\n", first, t, (int)pid, (unsigned long)e.xmap.window);
+                return 0;
+            }
+        }
+        /* Wake at least every 100 ms to notice a program that has ended. */
+        fd_set in;
+        FD_ZERO(&in);
+        FD_SET(fd, &in);
+        struct timeval tv = {0, 100000};
+        select(fd + 1, &in, NULL, NULL, &tv);
+        int status;
+        if (waitpid(pid, &status, WNOHANG) == pid) {
+            fprintf(stderr, "map_timer: %s ended before mapping its window\n", argv[2]);
+            return 1;
+        }
+        if (now_ms() - start > 30000) {
+            fprintf(stderr, "map_timer: no window of %s after 30 s\n", argv[2]);
+            kill(pid, SIGTERM);
+            return 1;
+        }
+    }
+}
