@@ -1,5 +1,7 @@
 // Shared main of every test program: selects the offscreen platform before
 // any QApplication exists, then runs GoogleTest inside one QApplication.
+// The desktop tier's programs (ZG_DESKTOP_TEST) run on the tier's display
+// when there is one (ZG_DESKTOP_DISPLAY), and offscreen, skipping, when not.
 #include <QApplication>
 #include <gtest/gtest.h>
 #include <cstdlib>
@@ -8,8 +10,13 @@
 
 int main(int argc, char** argv)
 {
-    if (!std::getenv("ZG_TEST_USE_DISPLAY"))
+    const char* desktop = std::getenv("ZG_DESKTOP_DISPLAY");
+    if (std::getenv("ZG_DESKTOP_TEST") && desktop && *desktop) {
+        qputenv("DISPLAY", desktop);
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    } else if (!std::getenv("ZG_TEST_USE_DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
         QByteArray dir = QByteArray("/tmp/zg-test-runtime-") + QByteArray::number(getuid());
         mkdir(dir.constData(), 0700);
