@@ -131,14 +131,51 @@ Variant ListControl::callMethod(const QString& name, const std::vector<Variant>&
     return TextControl::callMethod(name, args);
 }
 
+namespace {
+
+// The list widget of the list box and the file list. Its selection, never
+// its current row, is the control's: the toolkit makes the first row
+// current whenever an unselected list takes the focus, and that is not a
+// choice of the user's. With nothing selected nothing is current either,
+// so the first arrow key selects the first row.
+class SelectionList final : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+    int selectedRow() const
+    {
+        const QModelIndexList rows = selectionModel()->selectedRows();
+        return rows.isEmpty() ? -1 : rows.first().row();
+    }
+
+protected:
+    void focusInEvent(QFocusEvent* e) override
+    {
+        QListWidget::focusInEvent(e);
+        if (selectedRow() < 0)
+            selectionModel()->clearCurrentIndex();
+    }
+};
+
+} // namespace
+
 QWidget* ListControl::createListWidget(QWidget* parent, Event<>& dblClick)
 {
-    auto* w = new QListWidget(parent);
+    auto* w = new SelectionList(parent);
     w->setSelectionMode(QAbstractItemView::SingleSelection);
     w->setUniformItemSizes(true);
-    QObject::connect(w, &QListWidget::currentRowChanged, w, [this, self = weakSelf()](int row) {
-        if (auto keep = self.lock())
-            userSelected(row, false);
+    QObject::connect(w, &QListWidget::itemSelectionChanged, w, [this, w, self = weakSelf()] {
+        auto keep = self.lock();
+        if (!keep || showing_)
+            return;
+        const int row = w->selectedRow();
+        if (row < 0 && listIndex_ >= 0) {
+            // A user cannot take the selection away (a control-click on the
+            // selected row): it stays where it was.
+            showSelectionInList();
+            return;
+        }
+        userSelected(row, false);
     });
     QObject::connect(w, &QListWidget::itemClicked, w, [this, w, self = weakSelf()](QListWidgetItem* item) {
         if (auto keep = self.lock())

@@ -158,6 +158,70 @@ TEST_F(ListsTest, ListBoxClickAndDoubleClickByTheMouseAndArrowKeys)
     EXPECT_EQ(log, QStringList{"Click 1"});
 }
 
+// The row a list shows highlighted (-1 for none).
+int highlightedRow(const QListWidget* w)
+{
+    const QList<QListWidgetItem*> items = w->selectedItems();
+    return items.isEmpty() ? -1 : w->row(items.first());
+}
+
+TEST_F(ListsTest, AListSelectsNothingByItselfAndItsHighlightIsItsListIndex)
+{
+    auto f = makeForm(kCombo);
+    uitest::showAndActivate(*f);
+    auto lst = f->control<ListBox>("lst");
+    auto dd = f->control<ComboBox>("ddNumberSys");
+    for (const char* mode : {"640 x 480", "800 x 600", "1024 x 768"})
+        lst->AddItem(QString::fromLatin1(mode));
+    int clicks = 0;
+    lst->Click.connect([&] { ++clicks; });
+    auto* w = qobject_cast<QListWidget*>(lst->widget());
+
+    // Taking the focus by the keyboard, as a tab into the list does, makes
+    // no choice: nothing is highlighted and ListIndex stays -1.
+    dd->SetFocus();
+    lst->SetFocus();
+    ASSERT_TRUE(w->hasFocus());
+    EXPECT_EQ(lst->ListIndex(), -1);
+    EXPECT_EQ(highlightedRow(w), -1);
+    EXPECT_EQ(clicks, 0);
+
+    // The first arrow key chooses the first row.
+    QTest::keyClick(w, Qt::Key_Down);
+    EXPECT_EQ(lst->ListIndex(), 0);
+    EXPECT_EQ(highlightedRow(w), 0);
+    EXPECT_EQ(clicks, 1);
+
+    // Code moves the highlight with ListIndex; a refill or Clear selects
+    // nothing, and the focus coming back selects nothing either.
+    lst->setListIndex(2);
+    EXPECT_EQ(highlightedRow(w), 2);
+    lst->Clear();
+    for (const char* mode : {"640 x 480", "800 x 600"})
+        lst->AddItem(QString::fromLatin1(mode));
+    EXPECT_EQ(lst->ListIndex(), -1);
+    EXPECT_EQ(highlightedRow(w), -1);
+    dd->SetFocus();
+    lst->SetFocus();
+    EXPECT_EQ(lst->ListIndex(), -1);
+    EXPECT_EQ(highlightedRow(w), -1);
+    EXPECT_EQ(clicks, 2); // the arrow key and ListIndex = 2; Clear raises nothing
+
+    // A control-click on the selected row does not take the selection away.
+    lst->setListIndex(1);
+    const QPoint row1 = w->viewport()->mapTo(f->widget(), w->visualItemRect(w->item(1)).center());
+    QTest::mouseClick(f->widget()->windowHandle(), Qt::LeftButton, Qt::ControlModifier, row1);
+    EXPECT_EQ(lst->ListIndex(), 1);
+    EXPECT_EQ(highlightedRow(w), 1);
+
+    // The drop-down list too: the focus chooses nothing, the first arrow
+    // key chooses the first entry.
+    dd->SetFocus();
+    EXPECT_EQ(dd->ListIndex(), -1);
+    QTest::keyClick(qobject_cast<QComboBox*>(dd->widget()), Qt::Key_Down);
+    EXPECT_EQ(dd->ListIndex(), 0);
+}
+
 TEST_F(ListsTest, AClickHandlerMayUnloadTheForm)
 {
     auto f = makeForm(kCombo);
