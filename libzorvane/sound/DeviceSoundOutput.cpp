@@ -107,8 +107,13 @@ public:
             if (!p)
                 return;
             if (!p->over && p->stream && PA_STREAM_IS_GOOD(pa_stream_get_state(p->stream))) {
-                // Silent at once: the server drops what it holds.
-                unrefOp(pa_stream_cork(p->stream, 1, nullptr, nullptr));
+                // Silent at once: the stream is paused, which the server
+                // confirms, and what it holds is dropped.
+                pa_operation* pause = pa_stream_cork(p->stream, 1, &DeviceSoundOutput::answered, loop_);
+                if (pause) {
+                    waitForServer([pause] { return pa_operation_get_state(pause) != PA_OPERATION_RUNNING; });
+                    pa_operation_unref(pause);
+                }
                 unrefOp(pa_stream_flush(p->stream, nullptr, nullptr));
             }
             p->stopping = true;
@@ -372,6 +377,11 @@ private:
         if (!PA_STREAM_IS_GOOD(pa_stream_get_state(s)) && !p->over)
             p->output->finish(*p, true);
         pa_threaded_mainloop_signal(p->output->loop_, 0);
+    }
+
+    static void answered(pa_stream*, int, void* loop)
+    {
+        pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0);
     }
 
     static void writable(pa_stream*, size_t, void* data)
