@@ -106,6 +106,7 @@ public:
             p = std::move(play_);
             if (!p)
                 return;
+            p->stopping = true;
             if (!p->over && p->stream && PA_STREAM_IS_GOOD(pa_stream_get_state(p->stream))) {
                 // Silent at once: the stream is paused, which the server
                 // confirms, and what it holds is dropped.
@@ -116,7 +117,6 @@ public:
                 }
                 unrefOp(pa_stream_flush(p->stream, nullptr, nullptr));
             }
-            p->stopping = true;
             finish(*p, false);
         }
         if (p->feeder.joinable())
