@@ -20,7 +20,6 @@
 #include <pulse/pulseaudio.h>
 
 #include <algorithm>
-#include <condition_variable>
 #include <thread>
 #include <vector>
 
@@ -49,8 +48,8 @@ QByteArray programName()
 
 class DeviceSoundOutput;
 
-// One sound on its own stream. Everything here but the source and the
-// feeder's buffer is guarded by the main loop's lock.
+// One sound on its own stream. Everything here but the source, which the
+// feeding thread alone reads, is guarded by the main loop's lock.
 struct Playback {
     DeviceSoundOutput* output = nullptr;
     pa_stream* stream = nullptr;
