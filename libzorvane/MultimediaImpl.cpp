@@ -100,18 +100,19 @@ MultimediaImpl::MultimediaImpl(std::shared_ptr<SoundOutput> output, std::shared_
 {
 }
 
-MultimediaImpl::Outcome MultimediaImpl::play(const PcmSound& sound, bool synchronous, bool interrupt)
+MultimediaImpl::Outcome MultimediaImpl::play(std::unique_ptr<SoundSource> sound, bool synchronous, bool interrupt)
 {
     if (output_->isPlaying()) {
         if (!interrupt)
             return Outcome::Busy;
         output_->stop();
     }
-    if (!output_->start(sound))
+    const int64_t length = sound->maxDurationMs();
+    if (!output_->start(std::move(sound)))
         return Outcome::Refused;
     if (!synchronous)
         return Outcome::Played;
-    const int64_t wait = std::min<int64_t>(sound.durationMs() + WaitMarginMs, INT32_MAX);
+    const int64_t wait = std::min<int64_t>(length + WaitMarginMs, INT32_MAX);
     return output_->waitUntilDone(int(wait)) ? Outcome::Played : Outcome::Refused;
 }
 
@@ -129,14 +130,14 @@ bool MultimediaImpl::PlayTone(int16_t NoteOrFrequency, int16_t DurationMs, int16
         return false;
 
     const int volume = std::min<int>(Volume, 100);
-    PcmSound sound;
+    std::unique_ptr<SoundSource> sound;
     if (IsMidiNote) {
         const int velocity = int(std::nearbyint(volume * 127.0 / 100.0));
-        sound = synth_->renderNote(int(Instrument), NoteOrFrequency, velocity, DurationMs);
+        sound = synth_->noteSource(int(Instrument), NoteOrFrequency, velocity, DurationMs);
     } else {
-        sound = generateTone(NoteOrFrequency, DurationMs, volume);
+        sound = toneSource(NoteOrFrequency, DurationMs, volume);
     }
-    const Outcome outcome = play(sound, Synchronous, Interrupt);
+    const Outcome outcome = play(std::move(sound), Synchronous, Interrupt);
     if (outcome == Outcome::Refused)
         cannotPlay(QStringLiteral("The sound device did not play the tone."));
     return outcome == Outcome::Played;
@@ -186,7 +187,7 @@ bool MultimediaImpl::PlaySystemSound(int32_t SoundID, bool Synchronous, bool Int
     }
     if (!sound)
         return false;
-    return play(*sound, Synchronous, Interrupt) == Outcome::Played;
+    return play(std::make_unique<PcmSource>(std::move(*sound)), Synchronous, Interrupt) == Outcome::Played;
 }
 
 bool MultimediaImpl::PlayWaveFile(const QString& Path, bool Synchronous, bool Interrupt)
@@ -200,10 +201,10 @@ bool MultimediaImpl::PlayWaveFile(const QString& Path, bool Synchronous, bool In
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const std::optional<PcmSound> sound = decodeWave(file.readAll());
+    std::optional<PcmSound> sound = decodeWave(file.readAll());
     if (!sound || !output_->available())
         return false;
-    return play(*sound, Synchronous, Interrupt) == Outcome::Played;
+    return play(std::make_unique<PcmSource>(std::move(*sound)), Synchronous, Interrupt) == Outcome::Played;
 }
 
 } // namespace zg

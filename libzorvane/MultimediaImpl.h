@@ -29,7 +29,7 @@ public:
 
 private:
     enum class Outcome { Played, Busy, Refused };
-    Outcome play(const PcmSound& sound, bool synchronous, bool interrupt);
+    Outcome play(std::unique_ptr<SoundSource> sound, bool synchronous, bool interrupt);
 
     std::shared_ptr<SoundOutput> output_;
     std::shared_ptr<MidiSynth> synth_;

@@ -62,10 +62,10 @@ public:
         if (device_)
             device_->stop();
     }
-    bool start(const PcmSound& sound) override
+    bool start(std::unique_ptr<SoundSource> sound) override
     {
         SoundOutput* out = device();
-        return out && out->start(sound);
+        return out && out->start(std::move(sound));
     }
     bool waitUntilDone(int timeoutMs) override { return !device_ || device_->waitUntilDone(timeoutMs); }
 
@@ -89,7 +89,7 @@ class DeferredSynth final : public MidiSynth {
 public:
     explicit DeferredSynth(QStringList fonts) : fonts_(std::move(fonts)) {}
 
-    PcmSound renderNote(int program, int note, int velocity, int durationMs) override
+    std::unique_ptr<SoundSource> noteSource(int program, int note, int velocity, int durationMs) override
     {
         if (!synth_) {
             auto make = Module::get().symbol<MidiSynth* (*)(const QStringList*)>("zg_sound_module_synth");
@@ -98,7 +98,7 @@ public:
                             QStringLiteral("The MIDI synthesiser cannot be loaded (%1).").arg(Module::get().why()));
             synth_.reset(make(&fonts_));
         }
-        return synth_->renderNote(program, note, velocity, durationMs);
+        return synth_->noteSource(program, note, velocity, durationMs);
     }
 
 private:

@@ -13,7 +13,9 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace {
 
@@ -55,12 +57,12 @@ bool silent(const PcmSound& s)
 // sound, or fails as a machine without a sound font does.
 class FakeSynth : public zg::MidiSynth {
 public:
-    PcmSound renderNote(int program, int note, int velocity, int durationMs) override
+    std::unique_ptr<zg::SoundSource> noteSource(int program, int note, int velocity, int durationMs) override
     {
         if (missing)
             plat::raise(zg::ZorvaneMultimedia::ErrCannotPlay, "ZorvaneMultimedia.PlayTone", "No sound font");
         last = {program, note, velocity, durationMs};
-        return zg::generateTone(440, durationMs, 100);
+        return zg::toneSource(440, durationMs, 100);
     }
     struct Note {
         int program = -1, note = -1, velocity = -1, durationMs = -1;
@@ -278,11 +280,118 @@ TEST(SoundModule, TheDeviceAndSynthesiserLibrariesLoadOnlyWhenASoundNeedsThem)
     EXPECT_TRUE(output->waitUntilDone(10));
     EXPECT_FALSE(loaded("libzorvane_sound"));
     EXPECT_FALSE(loaded("libfluidsynth"));
-    EXPECT_FALSE(loaded("libQt6Multimedia"));
+    EXPECT_FALSE(loaded("libpulse"));
     // The first note loads the module (and fails here for want of a font).
     EXPECT_EQ(raisedError([&] { synth->renderNote(0, 60, 100, 100); }), zg::ZorvaneMultimedia::ErrCannotPlay);
     EXPECT_TRUE(loaded("libzorvane_sound"));
     EXPECT_TRUE(loaded("libfluidsynth"));
+}
+
+// Reads a source in chunks of the given sizes, in turn, to its end.
+PcmSound readInChunks(zg::SoundSource& source, std::initializer_list<int64_t> sizes)
+{
+    PcmSound out;
+    out.sampleRate = source.sampleRate();
+    out.channels = source.channels();
+    for (size_t i = 0;; ++i) {
+        const int64_t want = *(sizes.begin() + i % sizes.size());
+        std::vector<int16_t> chunk(size_t(want * out.channels));
+        const int64_t got = source.read(chunk.data(), want);
+        EXPECT_LE(got, want);
+        out.samples.insert(out.samples.end(), chunk.begin(), chunk.begin() + got * out.channels);
+        if (got == 0)
+            return out;
+    }
+}
+
+TEST(SoundSources, ATonePlayedAsItIsMadeIsTheWholeToneSampleForSample)
+{
+    for (int ms : {50, 1000}) {
+        const auto source = zg::toneSource(523.25, ms, 80);
+        EXPECT_EQ(source->maxDurationMs(), ms);
+        const PcmSound streamed = readInChunks(*source, {1, 441, 4000, 7});
+        EXPECT_EQ(streamed.samples, zg::generateTone(523.25, ms, 80).samples);
+        EXPECT_EQ(streamed.frames(), int64_t(ms) * 441 / 10);
+    }
+}
+
+// The largest difference of two sounds' samples; a different length counts
+// as the whole range.
+int largestDifference(const PcmSound& a, const PcmSound& b)
+{
+    if (a.samples.size() != b.samples.size())
+        return 65535;
+    int most = 0;
+    for (size_t i = 0; i < a.samples.size(); ++i)
+        most = std::max(most, std::abs(int(a.samples[i]) - int(b.samples[i])));
+    return most;
+}
+
+bool haveSoundFont()
+{
+    const QStringList fonts = zg::defaultSoundFonts();
+    return std::any_of(fonts.begin(), fonts.end(), [](const QString& f) { return QFileInfo(f).isFile(); });
+}
+
+TEST(MidiSynthesis, ANotePlayedAsItIsMadeIsTheWholeNoteAndEndsWithItsRelease)
+{
+    if (!haveSoundFont())
+        GTEST_SKIP() << "no General MIDI sound font is installed";
+    auto synth = zg::makeSoundFontSynth();
+    // The synthesiser's very first note begins a few samples later than
+    // every note after it.
+    synth->renderNote(0, 60, 127, 20);
+    const PcmSound whole = synth->renderNote(24, 67, 100, 250);
+    const auto source = synth->noteSource(24, 67, 100, 250);
+    EXPECT_GE(source->maxDurationMs(), whole.durationMs());
+    const PcmSound streamed = readInChunks(*source, {3, 441, 1000, 64});
+    EXPECT_LE(largestDifference(streamed, whole), 2); // the synthesiser's rounding, nothing more
+    EXPECT_GT(whole.durationMs(), 250); // the release follows the held part
+    // Read again after its end: nothing more.
+    int16_t more[8];
+    EXPECT_EQ(source->read(more, 4), 0);
+}
+
+TEST(MidiSynthesis, ANewerNoteEndsAnOlderOneAndANoteOutlivesItsSynthesiser)
+{
+    if (!haveSoundFont())
+        GTEST_SKIP() << "no General MIDI sound font is installed";
+    auto synth = zg::makeSoundFontSynth();
+    synth->renderNote(0, 60, 127, 20); // see above
+    const PcmSound alone = synth->renderNote(0, 60, 127, 400);
+    auto older = synth->noteSource(0, 48, 127, 5000);
+    std::vector<int16_t> chunk(441 * 2);
+    ASSERT_EQ(older->read(chunk.data(), 441), 441);
+    auto newer = synth->noteSource(0, 60, 127, 400);
+    // The newer note starts clean, as if the older had never sounded...
+    synth.reset();
+    const PcmSound heard = readInChunks(*newer, {441});
+    EXPECT_LE(largestDifference(heard, alone), 2);
+    // ...and the older one, which lost the synthesiser, is over.
+    EXPECT_EQ(older->read(chunk.data(), 441), 0);
+}
+
+// The device output when the machine's sound server cannot be reached: the
+// library reports it as it reports a machine without sound.
+TEST(SoundServer, WithoutAServerNothingPlaysAndTheLibrarySaysSo)
+{
+    const QByteArray saved = qgetenv("PULSE_SERVER");
+    qputenv("PULSE_SERVER", "unix:/nonexistent/zg-no-sound-server");
+    {
+        auto output = zg::makeDeviceSoundOutput();
+        EXPECT_FALSE(output->available());
+        EXPECT_FALSE(output->start(zg::toneSource(440, 100, 100)));
+        EXPECT_FALSE(output->isPlaying());
+        EXPECT_TRUE(output->waitUntilDone(100));
+        zg::MultimediaImpl media(output, std::make_shared<FakeSynth>());
+        EXPECT_EQ(raisedError([&] { media.PlayTone(440, 100, 100, true, true, false, 0); }),
+                  zg::ZorvaneMultimedia::ErrCannotPlay);
+        EXPECT_FALSE(media.PlaySystemSound(-1, true, true));
+    }
+    if (saved.isNull())
+        qunsetenv("PULSE_SERVER");
+    else
+        qputenv("PULSE_SERVER", saved);
 }
 
 TEST(MidiSynthesis, NoSoundFontRaisesTheCannotPlayError)
