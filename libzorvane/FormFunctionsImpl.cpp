@@ -19,6 +19,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace zg {
 
@@ -375,13 +378,122 @@ std::optional<QPolygon> FormFunctionsImpl::parseShapePoints(const QString& text)
     return points;
 }
 
+namespace {
+
+// An edge of a polygon as the scan meets it: the rows it crosses, from its
+// upper end to the row before its lower end, on the line from (x0, top)
+// that moves dx columns every dy rows.
+struct ScanEdge {
+    int top;
+    int bottom;
+    int64_t x0;
+    int64_t dx;
+    int64_t dy;
+
+    // The first column on or right of the line on row y (its x rounded up).
+    int64_t columnAt(int y) const
+    {
+        const int64_t n = int64_t(y - top) * dx;
+        return x0 + (n >= 0 ? (n + dy - 1) / dy : -(-n / dy));
+    }
+};
+
+} // namespace
+
+QRegion FormFunctionsImpl::shapeRegion(const QPolygon& polygon, const QSize& window)
+{
+    const int width = window.width(), height = window.height();
+    const int n = int(polygon.size());
+    if (width <= 0 || height <= 0 || n < 3)
+        return {};
+
+    // A pixel is inside when an odd number of the edges crossing its row
+    // start on or left of it. Horizontal edges cross no row. Only the
+    // window's rows are scanned, and only its columns kept, so a polygon
+    // thousands of pixels tall costs no more than one the window's size.
+    std::vector<ScanEdge> edges;
+    edges.reserve(size_t(n));
+    for (int i = 0; i < n; ++i) {
+        QPoint a = polygon[(i + n - 1) % n], b = polygon[i];
+        if (a.y() == b.y())
+            continue;
+        if (a.y() > b.y())
+            std::swap(a, b);
+        if (b.y() <= 0 || a.y() >= height)
+            continue;
+        edges.push_back({ a.y(), b.y(), a.x(), int64_t(b.x()) - a.x(), int64_t(b.y()) - a.y() });
+    }
+    std::sort(edges.begin(), edges.end(), [](const ScanEdge& a, const ScanEdge& b) { return a.top < b.top; });
+
+    std::vector<const ScanEdge*> active;
+    // Where the inside/outside parity changes along the current row.
+    std::vector<uint8_t> flips(size_t(width) + 1, 0);
+    std::vector<std::pair<int, int>> row, previous;
+    std::vector<QRect> rects;
+    size_t band = 0; // the first rectangle of the band the last row joined
+    size_t next = 0;
+    for (int y = 0; y < height; ++y) {
+        while (next < edges.size() && edges[next].top <= y)
+            active.push_back(&edges[next++]);
+        active.erase(std::remove_if(active.begin(), active.end(), [y](const ScanEdge* e) { return e->bottom <= y; }),
+                     active.end());
+        if (active.empty()) {
+            if (next == edges.size())
+                break;
+            previous.clear();
+            continue;
+        }
+        for (const ScanEdge* e : active) {
+            const int64_t x = e->columnAt(y);
+            if (x < width)
+                flips[size_t(std::max<int64_t>(x, 0))] ^= 1;
+        }
+        row.clear();
+        bool inside = false;
+        int start = 0;
+        for (int x = 0; x < width; ++x) {
+            if (!flips[size_t(x)])
+                continue;
+            flips[size_t(x)] = 0;
+            inside = !inside;
+            if (inside)
+                start = x;
+            else
+                row.emplace_back(start, x);
+        }
+        flips[size_t(width)] = 0;
+        if (inside)
+            row.emplace_back(start, width);
+
+        // Rows alike one under another make one band of rectangles, as the
+        // region keeps them.
+        if (row.empty()) {
+            previous.clear();
+        } else if (row == previous) {
+            for (size_t i = band; i < rects.size(); ++i)
+                rects[i].setBottom(y);
+        } else {
+            band = rects.size();
+            for (const auto& [left, right] : row)
+                rects.emplace_back(QPoint(left, y), QPoint(right - 1, y));
+            std::swap(previous, row);
+        }
+    }
+    QRegion region;
+    if (!rects.empty())
+        region.setRects(rects.data(), int(rects.size()));
+    return region;
+}
+
 bool FormFunctionsImpl::SetFormShapeFromPoints(const plat::ObjectPtr& Form, const QString& Points)
 {
     QWidget* w = widgetOf(Form, "ZorvaneFormFunctions.SetFormShapeFromPoints")->window();
     const std::optional<QPolygon> polygon = parseShapePoints(Points);
     if (!polygon)
         return false;
-    const QRegion region(*polygon, Qt::OddEvenFill);
+    // A shape cannot reach beyond its window: only the part of the polygon
+    // on the window is built. Nothing of it there shapes nothing.
+    const QRegion region = shapeRegion(*polygon, w->size());
     if (region.isEmpty())
         return false;
     // The polygon is in the window's own pixels: a frame of the window
