@@ -3,6 +3,7 @@
 #include "Library.h"
 #include "MiscellaneousImpl.h"
 #include "Units.h"
+#include "X11Desktop.h"
 #include "X11Display.h"
 #include "ZorvaneSystem.h"
 
@@ -16,9 +17,13 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace zg {
 
@@ -27,27 +32,6 @@ QPoint FormFunctionsImpl::placeIn(const QRect& area, const QSize& frame, double 
     const double x = area.left() + (area.width() - frame.width()) * xRatio;
     const double y = area.top() + (area.height() - frame.height()) * yRatio;
     return QPoint(int(plat::roundEven(x)), int(plat::roundEven(y)));
-}
-
-void FormFunctionsImpl::CenterFormEx(const plat::ObjectPtr& Form, bool UseWorkArea, bool RelativeToOwner,
-                                     float XRatio, float YRatio)
-{
-    QWidget* w = widgetOf(Form, "ZorvaneFormFunctions.CenterFormEx")->window();
-    QRect area;
-    if (RelativeToOwner && w->parentWidget())
-        area = w->parentWidget()->window()->frameGeometry();
-    if (area.isNull() && UseWorkArea) {
-        int32_t left = 0, top = 0, width = 0, height = 0;
-        System()->GetDesktopWorkArea(left, top, width, height);
-        area = QRect(left, top, width, height);
-    }
-    if (area.isNull()) {
-        const QScreen* s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
-        if (s)
-            area = s->geometry();
-    }
-    // move() places a window's outer frame.
-    w->move(placeIn(area, w->frameGeometry().size(), XRatio, YRatio));
 }
 
 namespace {
@@ -167,14 +151,147 @@ plat::FontPtr fontFrom(const QFont& q)
     return f;
 }
 
-// The window of a form that the window manager has framed (shown).
-QWidget* shownWindow(const plat::ObjectPtr& form, const char* source)
+} // namespace
+
+// ===== Window frames =====
+
+namespace {
+
+// How long the window manager may take to say what frame it will give.
+constexpr int FrameAnswerMs = 200;
+
+// The frame the desktop style draws around a window: what is said where
+// nothing better is known.
+QMargins styleFrame()
 {
-    QWidget* w = widgetOf(form, source)->window();
-    return w->isVisible() && w->testAttribute(Qt::WA_Mapped) ? w : nullptr;
+    const int border = frameBorder();
+    return QMargins(border, titleBarHeight() + border, border, border);
+}
+
+QMargins toolkitFrame(const QWidget* w)
+{
+    const QRect outer = w->frameGeometry(), inner = w->geometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom());
+}
+
+// What the window manager answered for windows of one kind: the frame
+// depends on the window's flags and on whether it can be resized.
+struct AskedFrame {
+    unsigned long manager;
+    Qt::WindowFlags flags;
+    Qt::WindowModality modality;
+    QSize minimum;
+    QSize maximum;
+    std::optional<QMargins> frame;
+};
+
+// The frame the manager will give `w` once shown, asked with a window of
+// the same kind that is never shown, so that `w` itself is created only
+// when it is shown (the toolkit places a window created earlier
+// differently). The answer holds for later windows of the same kind; a
+// manager that leaves a question unanswered is not asked again.
+std::optional<QMargins> askedFrame(_XDisplay* display, QWidget* w, unsigned long manager)
+{
+    static std::vector<AskedFrame> answers;
+    answers.erase(std::remove_if(answers.begin(), answers.end(),
+                                 [manager](const AskedFrame& a) { return a.manager != manager; }),
+                  answers.end());
+    const Qt::WindowFlags flags = w->windowHandle() ? w->windowHandle()->flags() : w->windowFlags();
+    for (const AskedFrame& a : answers)
+        if (!a.frame || (a.flags == flags && a.modality == w->windowModality() && a.minimum == w->minimumSize()
+                         && a.maximum == w->maximumSize()))
+            return a.frame;
+
+    QWindow probe;
+    probe.setFlags(flags);
+    probe.setModality(w->windowModality());
+    probe.setMinimumSize(w->minimumSize());
+    probe.setMaximumSize(w->maximumSize());
+    probe.resize(w->size());
+    if (QScreen* screen = w->screen())
+        probe.setScreen(screen);
+    probe.create();
+    const std::optional<QMargins> frame = X11Desktop::requestFrameExtentsOn(display, probe.winId(), FrameAnswerMs);
+    probe.destroy();
+    // The latest few kinds: a program has few windows, each of its own size.
+    if (answers.size() >= 16)
+        answers.erase(answers.begin());
+    answers.push_back({ manager, flags, w->windowModality(), w->minimumSize(), w->maximumSize(), frame });
+    return frame;
+}
+
+// The frame around a top-level window: the one the window manager gave it
+// once it is shown, the one it will give it before; none without a window
+// manager. The style's frame for a manager that does not tell. Nothing
+// where the windows are not on X and this one is not shown.
+std::optional<QMargins> windowFrame(QWidget* w)
+{
+    const bool shown = w->isVisible() && w->testAttribute(Qt::WA_Mapped);
+    _XDisplay* display = x11QtDisplay();
+    if (!display)
+        return shown ? std::optional<QMargins>(toolkitFrame(w)) : std::nullopt;
+    const X11Desktop::Framing framing = X11Desktop::framingOn(display);
+    if (framing.kind == X11Desktop::Framing::NoManager)
+        return QMargins();
+    if (shown) {
+        if (framing.kind == X11Desktop::Framing::Telling)
+            if (const auto frame = X11Desktop::frameExtentsOn(display, w->winId()))
+                return frame;
+        return toolkitFrame(w);
+    }
+    if (framing.kind == X11Desktop::Framing::Telling)
+        if (const auto frame = askedFrame(display, w, framing.manager))
+            return frame;
+    return styleFrame();
+}
+
+// Puts the corner of the window's frame at `at`. The toolkit places a
+// window it has not created yet by its frame: the window manager is asked
+// to put the frame's corner where the window was moved. A created window
+// it places inside the frame it knows of, which is none before the window
+// is shown.
+void placeFrame(QWidget* w, QPoint at, const QMargins& frame)
+{
+    if (!w->testAttribute(Qt::WA_WState_Created)) {
+        w->move(at);
+        return;
+    }
+    const QPoint known = w->geometry().topLeft() - w->frameGeometry().topLeft();
+    w->move(at + QPoint(frame.left(), frame.top()) - known);
 }
 
 } // namespace
+
+// ===== Centring =====
+
+void FormFunctionsImpl::CenterFormEx(const plat::ObjectPtr& Form, bool UseWorkArea, bool RelativeToOwner,
+                                     float XRatio, float YRatio)
+{
+    QWidget* w = widgetOf(Form, "ZorvaneFormFunctions.CenterFormEx")->window();
+    QRect area;
+    if (RelativeToOwner && w->parentWidget())
+        area = w->parentWidget()->window()->frameGeometry();
+    if (area.isNull() && UseWorkArea) {
+        int32_t left = 0, top = 0, width = 0, height = 0;
+        System()->GetDesktopWorkArea(left, top, width, height);
+        area = QRect(left, top, width, height);
+    }
+    if (area.isNull()) {
+        const QScreen* s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+        if (s)
+            area = s->geometry();
+    }
+    const std::optional<QMargins> frame = windowFrame(w);
+    if (!frame) {
+        // Nothing known of a frame: the toolkit's idea of it.
+        w->move(placeIn(area, w->frameGeometry().size(), XRatio, YRatio));
+        return;
+    }
+    placeFrame(w, placeIn(area, w->size().grownBy(*frame), XRatio, YRatio), *frame);
+}
+
+// ===== The metrics =====
 
 float FormFunctionsImpl::DefaultBorderSize()
 {
@@ -214,16 +331,16 @@ int32_t FormFunctionsImpl::DesktopHWnd() { return int32_t(x11RootWindow()); }
 
 plat::Variant FormFunctionsImpl::NonClientAreaHeight(const plat::ObjectPtr& Form)
 {
-    if (QWidget* w = shownWindow(Form, "ZorvaneFormFunctions.NonClientAreaHeight"))
-        return plat::Variant(int32_t(w->frameGeometry().height() - w->geometry().height()));
-    return plat::Variant(int32_t(titleBarHeight() + 2 * frameBorder()));
+    QWidget* w = widgetOf(Form, "ZorvaneFormFunctions.NonClientAreaHeight")->window();
+    const QMargins frame = windowFrame(w).value_or(styleFrame());
+    return plat::Variant(int32_t(frame.top() + frame.bottom()));
 }
 
 plat::Variant FormFunctionsImpl::NonClientAreaWidth(const plat::ObjectPtr& Form)
 {
-    if (QWidget* w = shownWindow(Form, "ZorvaneFormFunctions.NonClientAreaWidth"))
-        return plat::Variant(int32_t(w->frameGeometry().width() - w->geometry().width()));
-    return plat::Variant(int32_t(2 * frameBorder()));
+    QWidget* w = widgetOf(Form, "ZorvaneFormFunctions.NonClientAreaWidth")->window();
+    const QMargins frame = windowFrame(w).value_or(styleFrame());
+    return plat::Variant(int32_t(frame.left() + frame.right()));
 }
 
 // ===== Fonts =====
@@ -375,13 +492,122 @@ std::optional<QPolygon> FormFunctionsImpl::parseShapePoints(const QString& text)
     return points;
 }
 
+namespace {
+
+// An edge of a polygon as the scan meets it: the rows it crosses, from its
+// upper end to the row before its lower end, on the line from (x0, top)
+// that moves dx columns every dy rows.
+struct ScanEdge {
+    int top;
+    int bottom;
+    int64_t x0;
+    int64_t dx;
+    int64_t dy;
+
+    // The first column on or right of the line on row y (its x rounded up).
+    int64_t columnAt(int y) const
+    {
+        const int64_t n = int64_t(y - top) * dx;
+        return x0 + (n >= 0 ? (n + dy - 1) / dy : -(-n / dy));
+    }
+};
+
+} // namespace
+
+QRegion FormFunctionsImpl::shapeRegion(const QPolygon& polygon, const QSize& window)
+{
+    const int width = window.width(), height = window.height();
+    const int n = int(polygon.size());
+    if (width <= 0 || height <= 0 || n < 3)
+        return {};
+
+    // A pixel is inside when an odd number of the edges crossing its row
+    // start on or left of it. Horizontal edges cross no row. Only the
+    // window's rows are scanned, and only its columns kept, so a polygon
+    // thousands of pixels tall costs no more than one the window's size.
+    std::vector<ScanEdge> edges;
+    edges.reserve(size_t(n));
+    for (int i = 0; i < n; ++i) {
+        QPoint a = polygon[(i + n - 1) % n], b = polygon[i];
+        if (a.y() == b.y())
+            continue;
+        if (a.y() > b.y())
+            std::swap(a, b);
+        if (b.y() <= 0 || a.y() >= height)
+            continue;
+        edges.push_back({ a.y(), b.y(), a.x(), int64_t(b.x()) - a.x(), int64_t(b.y()) - a.y() });
+    }
+    std::sort(edges.begin(), edges.end(), [](const ScanEdge& a, const ScanEdge& b) { return a.top < b.top; });
+
+    std::vector<const ScanEdge*> active;
+    // Where the inside/outside parity changes along the current row.
+    std::vector<uint8_t> flips(size_t(width) + 1, 0);
+    std::vector<std::pair<int, int>> row, previous;
+    std::vector<QRect> rects;
+    size_t band = 0; // the first rectangle of the band the last row joined
+    size_t next = 0;
+    for (int y = 0; y < height; ++y) {
+        while (next < edges.size() && edges[next].top <= y)
+            active.push_back(&edges[next++]);
+        active.erase(std::remove_if(active.begin(), active.end(), [y](const ScanEdge* e) { return e->bottom <= y; }),
+                     active.end());
+        if (active.empty()) {
+            if (next == edges.size())
+                break;
+            previous.clear();
+            continue;
+        }
+        for (const ScanEdge* e : active) {
+            const int64_t x = e->columnAt(y);
+            if (x < width)
+                flips[size_t(std::max<int64_t>(x, 0))] ^= 1;
+        }
+        row.clear();
+        bool inside = false;
+        int start = 0;
+        for (int x = 0; x < width; ++x) {
+            if (!flips[size_t(x)])
+                continue;
+            flips[size_t(x)] = 0;
+            inside = !inside;
+            if (inside)
+                start = x;
+            else
+                row.emplace_back(start, x);
+        }
+        flips[size_t(width)] = 0;
+        if (inside)
+            row.emplace_back(start, width);
+
+        // Rows alike one under another make one band of rectangles, as the
+        // region keeps them.
+        if (row.empty()) {
+            previous.clear();
+        } else if (row == previous) {
+            for (size_t i = band; i < rects.size(); ++i)
+                rects[i].setBottom(y);
+        } else {
+            band = rects.size();
+            for (const auto& [left, right] : row)
+                rects.emplace_back(QPoint(left, y), QPoint(right - 1, y));
+            std::swap(previous, row);
+        }
+    }
+    QRegion region;
+    if (!rects.empty())
+        region.setRects(rects.data(), int(rects.size()));
+    return region;
+}
+
 bool FormFunctionsImpl::SetFormShapeFromPoints(const plat::ObjectPtr& Form, const QString& Points)
 {
     QWidget* w = widgetOf(Form, "ZorvaneFormFunctions.SetFormShapeFromPoints")->window();
     const std::optional<QPolygon> polygon = parseShapePoints(Points);
     if (!polygon)
         return false;
-    const QRegion region(*polygon, Qt::OddEvenFill);
+    // A shape cannot reach beyond its window: only the part of the polygon
+    // on the window is built. Nothing of it there shapes nothing.
+    const QRegion region = shapeRegion(*polygon, w->size());
     if (region.isEmpty())
         return false;
     // The polygon is in the window's own pixels: a frame of the window

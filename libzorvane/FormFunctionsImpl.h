@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QPolygon>
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 #include <optional>
 
@@ -45,6 +46,11 @@ public:
     // more than MaxShapePoints points, or numbers beyond +/-32767.
     static std::optional<QPolygon> parseShapePoints(const QString& text);
     static constexpr int MaxShapePoints = 4096;
+    // The part of the polygon (filled even-odd) that lies on a window of
+    // `window` size, pixel for pixel what QRegion(polygon, Qt::OddEvenFill)
+    // gives there, in time bounded by the window's rows and the points
+    // rather than by the polygon's extent.
+    static QRegion shapeRegion(const QPolygon& polygon, const QSize& window);
 };
 
 } // namespace zg

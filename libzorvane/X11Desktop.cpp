@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <poll.h>
+#include <vector>
 
 // The X headers come last: their macros (None, Bool, Status) would clash
 // with the toolkit's headers.
@@ -184,23 +185,39 @@ void X11Desktop::confine(std::optional<QRect> r)
 
 namespace {
 
-bool honoursStruts(Display* d, Window root)
+// The check window of the EWMH window manager that runs, and the atoms it
+// supports; nothing when none runs.
+struct Manager {
+    Window check = 0;
+    std::vector<long> supported;
+    bool supports(Display* d, const char* name) const
+    {
+        const long a = long(XInternAtom(d, name, False));
+        return std::find(supported.begin(), supported.end(), a) != supported.end();
+    }
+};
+
+std::optional<Manager> ewmhManager(Display* d, Window root)
 {
     const Atom checkAtom = XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", False);
     const auto check = cardinals(d, root, checkAtom, XA_WINDOW);
     if (!check || check->empty())
-        return false;
+        return std::nullopt;
     // The check window names itself: a stale property of a manager that has
     // gone does not count.
     const auto self = cardinals(d, Window(check->front()), checkAtom, XA_WINDOW);
     if (!self || self->empty() || self->front() != check->front())
-        return false;
-    const auto supported = cardinals(d, root, XInternAtom(d, "_NET_SUPPORTED", False), XA_ATOM);
+        return std::nullopt;
+    auto supported = cardinals(d, root, XInternAtom(d, "_NET_SUPPORTED", False), XA_ATOM);
     if (!supported)
-        return false;
-    const long strut = long(XInternAtom(d, "_NET_WM_STRUT_PARTIAL", False));
-    const long strutOld = long(XInternAtom(d, "_NET_WM_STRUT", False));
-    return std::any_of(supported->begin(), supported->end(), [&](long a) { return a == strut || a == strutOld; });
+        return std::nullopt;
+    return Manager{ Window(check->front()), std::move(*supported) };
+}
+
+bool honoursStruts(Display* d, Window root)
+{
+    const auto manager = ewmhManager(d, root);
+    return manager && (manager->supports(d, "_NET_WM_STRUT_PARTIAL") || manager->supports(d, "_NET_WM_STRUT"));
 }
 
 std::optional<QRect> workAreaOf(Display* d, Window root)
@@ -322,6 +339,79 @@ void X11Desktop::reserveOutside(std::optional<QRect> area)
     }
     XSelectInput(d, root_, NoEventMask);
     XSync(d, False);
+}
+
+// ---- window frames ----
+
+X11Desktop::Framing X11Desktop::framingOn(_XDisplay* d)
+{
+    if (!d)
+        return {};
+    const auto previous = XSetErrorHandler(ignoreErrors);
+    const Window root = DefaultRootWindow(d);
+    Framing framing;
+    // A window manager is the one client that redirects the requests to
+    // map and place the root window's children.
+    XWindowAttributes rootAttributes{};
+    if (XGetWindowAttributes(d, root, &rootAttributes) && (rootAttributes.all_event_masks & SubstructureRedirectMask)) {
+        framing.kind = Framing::Silent;
+        if (const auto manager = ewmhManager(d, root);
+            manager && manager->supports(d, "_NET_FRAME_EXTENTS") && manager->supports(d, "_NET_REQUEST_FRAME_EXTENTS")) {
+            framing.kind = Framing::Telling;
+            framing.manager = manager->check;
+        }
+    }
+    XSetErrorHandler(previous);
+    return framing;
+}
+
+namespace {
+
+std::optional<QMargins> extentsOf(Display* d, Window w)
+{
+    const auto e = cardinals(d, w, XInternAtom(d, "_NET_FRAME_EXTENTS", False), XA_CARDINAL);
+    if (!e || e->size() != 4)
+        return std::nullopt;
+    // Left, right, top, bottom; a frame beyond any screen is no answer.
+    for (long v : *e)
+        if (v < 0 || v > 0x7FFF)
+            return std::nullopt;
+    return QMargins(int((*e)[0]), int((*e)[2]), int((*e)[1]), int((*e)[3]));
+}
+
+} // namespace
+
+std::optional<QMargins> X11Desktop::frameExtentsOn(_XDisplay* d, unsigned long window)
+{
+    if (!d || !window)
+        return std::nullopt;
+    const auto previous = XSetErrorHandler(ignoreErrors);
+    const auto extents = extentsOf(d, window);
+    XSetErrorHandler(previous);
+    return extents;
+}
+
+std::optional<QMargins> X11Desktop::requestFrameExtentsOn(_XDisplay* d, unsigned long window, int waitMs)
+{
+    if (!d || !window)
+        return std::nullopt;
+    const auto previous = XSetErrorHandler(ignoreErrors);
+    XEvent request{};
+    request.xclient.type = ClientMessage;
+    request.xclient.window = window;
+    request.xclient.message_type = XInternAtom(d, "_NET_REQUEST_FRAME_EXTENTS", False);
+    request.xclient.format = 32;
+    XSendEvent(d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask, &request);
+    XFlush(d);
+    // The connection may be another's (Qt's), whose events are not ours to
+    // take: the answer, a property on the window, is read until it is there.
+    QElapsedTimer clock;
+    clock.start();
+    std::optional<QMargins> extents;
+    while (!(extents = extentsOf(d, window)) && clock.elapsed() < waitMs)
+        ::poll(nullptr, 0, 1);
+    XSetErrorHandler(previous);
+    return extents;
 }
 
 // ---- input devices ----

@@ -2,8 +2,9 @@
 // toolkit does not offer: synthetic input that the server delivers like a
 // user's (XTest), pointer confinement (XFixes pointer barriers), the
 // reservation of screen edges for the desktop's work area (a dock window
-// with strut hints for an EWMH window manager), and what the server knows of
-// the keyboard layout (XKB) and the pointer devices (XInput 2).
+// with strut hints for an EWMH window manager), the frames such a manager
+// gives windows, and what the server knows of the keyboard layout (XKB) and
+// the pointer devices (XInput 2).
 //
 // Everything this connection creates on the server (barriers, the reserving
 // window) belongs to the connection, and the server destroys it when the
@@ -11,6 +12,7 @@
 // ends. Nothing is left behind by a program that crashes or is killed.
 #pragma once
 #include <QByteArray>
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -64,6 +66,26 @@ public:
     void reserveOutside(std::optional<QRect> area);
     // The reserving window (0 while there is none).
     unsigned long reservingWindow() const { return reserver_; }
+
+    // ---- window frames (EWMH) ----
+    // Who frames the top-level windows of a display.
+    struct Framing {
+        enum Kind {
+            NoManager, // no window manager runs: windows have no frame
+            Telling, // an EWMH manager that tells the frame it gave a window
+                     // and, asked, the one it will give a window not shown
+            Silent, // a window manager that does not
+        } kind = NoManager;
+        unsigned long manager = 0; // the EWMH manager's check window
+    };
+    // Read on another connection (Qt's), like the work area.
+    static Framing framingOn(_XDisplay* display);
+    // The frame the manager has set on a window (_NET_FRAME_EXTENTS).
+    static std::optional<QMargins> frameExtentsOn(_XDisplay* display, unsigned long window);
+    // Asks the manager for the frame it will give `window`, which is not
+    // mapped (_NET_REQUEST_FRAME_EXTENTS), and waits for the answer up to
+    // `waitMs` milliseconds; nullopt when none came.
+    static std::optional<QMargins> requestFrameExtentsOn(_XDisplay* display, unsigned long window, int waitMs);
 
     // ---- what the server knows of the input devices ----
     // The XKB layout of the keyboard's current group, with its variant in

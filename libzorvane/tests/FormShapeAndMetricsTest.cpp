@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -81,6 +82,107 @@ TEST(FormShape, TextThatIsNoPolygonGivesFalseAndLeavesTheWindowAlone)
     }
     // Negative numbers and a join before a negative one are fine.
     EXPECT_TRUE(zg::FormFunctionsImpl::parseShapePoints("(-5,-5)-(-10,20)-(30,-1)"));
+}
+
+// A zig-zag of `points` points from one end of the numbers taken to the
+// other and back, climbing from the lowest to the highest: every stroke is
+// tens of thousands of pixels long, and a few of them cross a window at the
+// origin.
+QString zigZag(int points)
+{
+    QString text;
+    for (int i = 0; i < points; ++i) {
+        const int x = i % 2 ? 32767 : -32767;
+        const int y = -32767 + int(int64_t(i) * 65534 / (points - 1));
+        text += (i ? QStringLiteral("-") : QString()) + QStringLiteral("(%1,%2)").arg(x).arg(y);
+    }
+    return text;
+}
+
+// Strokes from the top of the range to the bottom, one column apart over
+// the window's width: every row of the window crosses every stroke.
+QString comb(int points, int width)
+{
+    QString text;
+    for (int i = 0; i < points; ++i)
+        text += (i ? QStringLiteral("-") : QString())
+            + QStringLiteral("(%1,%2)").arg(i % width).arg(i % 2 ? 32767 : -32767);
+    return text;
+}
+
+TEST(FormShape, TheShapeOnTheWindowIsPixelForPixelThePolygonsRegionThere)
+{
+    // Small polygons reaching in and out of a small window: the shape built
+    // for the window is the polygon's full region cut to the window.
+    std::mt19937 random(20240611);
+    std::uniform_int_distribution<int> coordinate(-25, 65), count(3, 12);
+    const QSize window(40, 30);
+    for (int round = 0; round < 3000; ++round) {
+        QPolygon polygon;
+        const int n = count(random);
+        for (int i = 0; i < n; ++i)
+            polygon << QPoint(coordinate(random), coordinate(random));
+        const QRegion expected = QRegion(polygon, Qt::OddEvenFill) & QRect(QPoint(0, 0), window);
+        const QRegion shape = zg::FormFunctionsImpl::shapeRegion(polygon, window);
+        ASSERT_TRUE((shape ^ expected).isEmpty()) << "round " << round;
+    }
+    // A polygon wholly on its window is all there; a window of no size
+    // has no shape.
+    const auto star = zg::FormFunctionsImpl::parseShapePoints(QString::fromLatin1(Star));
+    ASSERT_TRUE(star);
+    EXPECT_EQ(zg::FormFunctionsImpl::shapeRegion(*star, QSize(570, 410)), QRegion(*star, Qt::OddEvenFill));
+    EXPECT_TRUE(zg::FormFunctionsImpl::shapeRegion(*star, QSize(0, 410)).isEmpty());
+    // Rectangles, given as four corners or five, keep their right and
+    // bottom edges outside.
+    const QPolygon square({ QPoint(-5, 2), QPoint(10, 2), QPoint(10, 12), QPoint(-5, 12), QPoint(-5, 2) });
+    EXPECT_EQ(zg::FormFunctionsImpl::shapeRegion(square, QSize(20, 20)), QRegion(0, 2, 10, 10));
+}
+
+TEST(FormShape, PolygonsFarBeyondTheWindowShapeOnlyWhatTheWindowShows)
+{
+    // Zig-zags across the whole range of the numbers: the window keeps the
+    // parts of the strokes that cross it, and the call comes back.
+    QWidget form;
+    form.resize(1280, 1024);
+    zg::FormFunctionsImpl ff;
+    const auto obj = windowObject(&form);
+    for (const int points : { 10, 50, 400 }) {
+        const QString text = zigZag(points);
+        const auto polygon = zg::FormFunctionsImpl::parseShapePoints(text);
+        ASSERT_TRUE(polygon);
+        ASSERT_TRUE(ff.SetFormShapeFromPoints(obj, text)) << points;
+        const QRegion mask = form.mask();
+        EXPECT_TRUE(QRect(0, 0, 1280, 1024).contains(mask.boundingRect())) << points;
+        // Every pixel away from the strokes' edges agrees with the polygon.
+        int checked = 0, inside = 0;
+        for (int y = 3; y < 1024; y += 37)
+            for (int x = 5; x < 1280; x += 41) {
+                const bool in = polygon->containsPoint(QPoint(x, y), Qt::OddEvenFill);
+                bool nearEdge = false;
+                for (int d = -2; d <= 2 && !nearEdge; ++d)
+                    nearEdge = polygon->containsPoint(QPoint(x + d, y), Qt::OddEvenFill) != in
+                        || polygon->containsPoint(QPoint(x, y + d), Qt::OddEvenFill) != in;
+                if (nearEdge)
+                    continue;
+                ++checked;
+                inside += in;
+                EXPECT_EQ(mask.contains(QPoint(x, y)), in) << points << ": " << x << "," << y;
+            }
+        EXPECT_GT(checked, 500) << points;
+        EXPECT_GT(inside, 0) << points;
+        EXPECT_LT(inside, checked) << points;
+    }
+
+    // As many points as taken, every stroke crossing every row.
+    EXPECT_TRUE(ff.SetFormShapeFromPoints(obj, comb(zg::FormFunctionsImpl::MaxShapePoints, 1280)));
+    EXPECT_TRUE(QRect(0, 0, 1280, 1024).contains(form.mask().boundingRect()));
+
+    // A polygon wholly off the window would leave nothing of it to see: the
+    // window keeps the shape it had.
+    const QRegion kept = form.mask();
+    EXPECT_FALSE(ff.SetFormShapeFromPoints(obj, "(-32767,-32767)-(-100,-32767)-(-100,-100)"));
+    EXPECT_FALSE(ff.SetFormShapeFromPoints(obj, "(2000,0)-(32767,0)-(32767,900)"));
+    EXPECT_EQ(form.mask(), kept);
 }
 
 TEST(LentControls, SetParentMovesTheControlAndAWindowGoingDownSendsItHome)

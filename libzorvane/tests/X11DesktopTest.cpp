@@ -5,8 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QMargins>
+
+#include <atomic>
 #include <csignal>
+#include <poll.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 #include <X11/Xatom.h>
@@ -229,6 +234,106 @@ TEST_F(X11DesktopOnXvfb, ConfinementAndReservationEndWithAKilledProcess)
     EXPECT_FALSE(windowExists(reserver));
     nudge(300, 0);
     EXPECT_EQ(pointer(), QPoint(599, 120));
+}
+
+// A window manager of the test's: it redirects the root's children, says
+// it supports frame extents and answers every request for them with the
+// frame it is given, on a thread of its own.
+class FrameTeller {
+public:
+    FrameTeller(const char* display, QMargins frame) : d_(XOpenDisplay(display)), frame_(frame)
+    {
+        const Window root = DefaultRootWindow(d_);
+        XSelectInput(d_, root, SubstructureRedirectMask | SubstructureNotifyMask);
+        check_ = XCreateSimpleWindow(d_, root, 0, 0, 1, 1, 0, 0, 0);
+        for (Window w : { check_, root })
+            XChangeProperty(d_, w, atom("_NET_SUPPORTING_WM_CHECK"), XA_WINDOW, 32, PropModeReplace,
+                            reinterpret_cast<const unsigned char*>(&check_), 1);
+        const Atom supported[] = { atom("_NET_FRAME_EXTENTS"), atom("_NET_REQUEST_FRAME_EXTENTS") };
+        XChangeProperty(d_, root, atom("_NET_SUPPORTED"), XA_ATOM, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(supported), 2);
+        XSync(d_, False);
+        thread_ = std::thread([this] { answer(); });
+    }
+    ~FrameTeller()
+    {
+        stop_ = true;
+        thread_.join();
+        XCloseDisplay(d_);
+    }
+    Window check() const { return check_; }
+    int asked() const { return asked_; }
+
+private:
+    Atom atom(const char* n) { return XInternAtom(d_, n, False); }
+    void answer()
+    {
+        const Atom request = atom("_NET_REQUEST_FRAME_EXTENTS"), extents = atom("_NET_FRAME_EXTENTS");
+        while (!stop_) {
+            while (XPending(d_)) {
+                XEvent ev;
+                XNextEvent(d_, &ev);
+                if (ev.type != ClientMessage || ev.xclient.message_type != request)
+                    continue;
+                ++asked_;
+                const long e[4] = { frame_.left(), frame_.right(), frame_.top(), frame_.bottom() };
+                XChangeProperty(d_, ev.xclient.window, extents, XA_CARDINAL, 32, PropModeReplace,
+                                reinterpret_cast<const unsigned char*>(e), 4);
+                XFlush(d_);
+            }
+            pollfd pfd{ ConnectionNumber(d_), POLLIN, 0 };
+            ::poll(&pfd, 1, 10);
+        }
+    }
+
+    Display* d_;
+    QMargins frame_;
+    Window check_ = 0;
+    std::thread thread_;
+    std::atomic<bool> stop_{ false };
+    std::atomic<int> asked_{ 0 };
+};
+
+TEST_F(X11DesktopOnXvfb, FramesAreAskedOfAManagerThatTellsThemAndNoneWithoutAManager)
+{
+    using Framing = zg::X11Desktop::Framing;
+    const Window root = DefaultRootWindow(probe);
+    const Window window = XCreateSimpleWindow(probe, root, 0, 0, 200, 100, 0, 0, 0);
+    XSync(probe, False);
+    EXPECT_EQ(zg::X11Desktop::framingOn(probe).kind, Framing::NoManager);
+    // Nobody answers: back after the wait, with nothing.
+    EXPECT_FALSE(zg::X11Desktop::requestFrameExtentsOn(probe, window, 50));
+
+    {
+        // A manager that reserves the screen's edges but tells no frames.
+        Display* silent = XOpenDisplay(xvfb.name());
+        XSelectInput(silent, root, SubstructureRedirectMask);
+        XSync(silent, False);
+        pretendManager(QRect(0, 0, 800, 600));
+        EXPECT_EQ(zg::X11Desktop::framingOn(probe).kind, Framing::Silent);
+        XCloseDisplay(silent);
+        XSync(probe, False);
+    }
+
+    FrameTeller teller(xvfb.name(), QMargins(2, 24, 3, 5));
+    const Framing framing = zg::X11Desktop::framingOn(probe);
+    EXPECT_EQ(framing.kind, Framing::Telling);
+    EXPECT_EQ(framing.manager, teller.check());
+    EXPECT_FALSE(zg::X11Desktop::frameExtentsOn(probe, window)); // not asked yet
+    EXPECT_EQ(zg::X11Desktop::requestFrameExtentsOn(probe, window, 5000), QMargins(2, 24, 3, 5));
+    EXPECT_EQ(teller.asked(), 1);
+    EXPECT_EQ(zg::X11Desktop::frameExtentsOn(probe, window), QMargins(2, 24, 3, 5));
+
+    // Extents that no frame can have are no answer; a window gone has none.
+    const long nonsense[4] = { -1, 0, 20, 0 };
+    XChangeProperty(probe, window, atom("_NET_FRAME_EXTENTS"), XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(nonsense), 4);
+    XSync(probe, False);
+    EXPECT_FALSE(zg::X11Desktop::frameExtentsOn(probe, window));
+    XDestroyWindow(probe, window);
+    XSync(probe, False);
+    EXPECT_FALSE(zg::X11Desktop::frameExtentsOn(probe, window));
+    EXPECT_FALSE(zg::X11Desktop::requestFrameExtentsOn(probe, window, 50));
 }
 
 TEST_F(X11DesktopOnXvfb, KeyboardLayoutAndPointerDevicesFromTheServer)

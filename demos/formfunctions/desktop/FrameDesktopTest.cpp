@@ -1,0 +1,399 @@
+// Window frames on a real desktop: the frame the form functions demo lists
+// for its main window from its load, with and without a window manager, and
+// where every program of the suite puts its centred window. Frames are read
+// from the window manager's own properties on a connection of the test's.
+#include "frmFormFunctionsDemo.h"
+#include "frmNewOwner.h"
+
+#include <Application.h>
+#include <DesignData.h>
+#include <DesktopTier.h>
+#include <Form.h>
+#include <FormFunctionsImpl.h>
+#include <Library.h>
+#include <Lists.h>
+#include <PrivateXvfb.h>
+#include <QtPrinters.h>
+#include <Register.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMargins>
+#include <QProcess>
+#include <QRect>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// The X headers come last: their macros would clash with the toolkit's.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+namespace {
+
+int ignoreErrors(Display*, XErrorEvent*) { return 0; }
+
+// The test's own connection to a display, and what it reads there.
+class Screen {
+public:
+    explicit Screen(const QByteArray& name) : d_(XOpenDisplay(name.constData()))
+    {
+        XSetErrorHandler(ignoreErrors);
+    }
+    ~Screen()
+    {
+        if (d_)
+            XCloseDisplay(d_);
+    }
+    Screen(const Screen&) = delete;
+    Screen& operator=(const Screen&) = delete;
+    bool isOpen() const { return d_; }
+
+    std::vector<long> cardinals(Window w, const char* property, Atom type) const
+    {
+        Atom actual = 0;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        std::vector<long> out;
+        if (XGetWindowProperty(d_, w, XInternAtom(d_, property, False), 0, 4096, False, type, &actual, &format,
+                               &count, &after, &data)
+                == Success
+            && data) {
+            if (actual == type && format == 32)
+                out.assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + count);
+            XFree(data);
+        }
+        return out;
+    }
+
+    QString name(Window w) const
+    {
+        Atom actual = 0;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        QString out;
+        if (XGetWindowProperty(d_, w, XInternAtom(d_, "_NET_WM_NAME", False), 0, 1024, False, AnyPropertyType,
+                               &actual, &format, &count, &after, &data)
+                == Success
+            && data) {
+            if (format == 8)
+                out = QString::fromUtf8(reinterpret_cast<const char*>(data), int(count));
+            XFree(data);
+        }
+        return out;
+    }
+
+    // The work area of the window manager, or the whole screen.
+    QRect workArea() const
+    {
+        const std::vector<long> area = cardinals(root(), "_NET_WORKAREA", XA_CARDINAL);
+        if (area.size() >= 4)
+            return QRect(int(area[0]), int(area[1]), int(area[2]), int(area[3]));
+        XWindowAttributes a{};
+        XGetWindowAttributes(d_, root(), &a);
+        return QRect(0, 0, a.width, a.height);
+    }
+
+    // The top-level windows of a process, shown on the screen: from the
+    // window manager's list of its clients, or the root's children when no
+    // manager keeps one.
+    std::vector<Window> shownWindowsOf(qint64 pid) const
+    {
+        std::vector<Window> candidates;
+        for (long w : cardinals(root(), "_NET_CLIENT_LIST", XA_WINDOW))
+            candidates.push_back(Window(w));
+        if (candidates.empty()) {
+            Window rootReturn = 0, parent = 0, *children = nullptr;
+            unsigned int n = 0;
+            if (XQueryTree(d_, root(), &rootReturn, &parent, &children, &n) && children) {
+                candidates.assign(children, children + n);
+                XFree(children);
+            }
+        }
+        std::vector<Window> out;
+        for (Window w : candidates) {
+            const std::vector<long> owner = cardinals(w, "_NET_WM_PID", XA_CARDINAL);
+            XWindowAttributes a{};
+            if (!owner.empty() && owner.front() == pid && XGetWindowAttributes(d_, w, &a)
+                && a.map_state == IsViewable)
+                out.push_back(w);
+        }
+        return out;
+    }
+
+    std::optional<QMargins> extents(Window w) const
+    {
+        const std::vector<long> e = cardinals(w, "_NET_FRAME_EXTENTS", XA_CARDINAL);
+        if (e.size() != 4)
+            return std::nullopt;
+        return QMargins(int(e[0]), int(e[2]), int(e[1]), int(e[3]));
+    }
+
+    // The window's rectangle on the screen grown by the frame the manager
+    // says it gave it; nothing while a manager runs and has not framed it.
+    std::optional<QRect> frameRect(Window w, bool managed) const
+    {
+        XWindowAttributes a{};
+        if (!XGetWindowAttributes(d_, w, &a) || a.map_state != IsViewable)
+            return std::nullopt;
+        int x = 0, y = 0;
+        Window child = 0;
+        XTranslateCoordinates(d_, w, root(), 0, 0, &x, &y, &child);
+        const QRect inner(x, y, a.width, a.height);
+        if (!managed)
+            return inner;
+        const auto frame = extents(w);
+        if (!frame)
+            return std::nullopt;
+        return inner.marginsAdded(*frame);
+    }
+
+    bool managed() const { return !cardinals(root(), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty(); }
+
+private:
+    Window root() const { return DefaultRootWindow(d_); }
+    Display* d_;
+};
+
+// Waits for `read` to give the same rectangle twice 100 ms apart (the
+// window manager has placed and framed the window), running the
+// application's events meanwhile.
+std::optional<QRect> settled(const std::function<std::optional<QRect>()>& read, int timeoutMs = 20000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    std::optional<QRect> last;
+    while (clock.elapsed() < timeoutMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+        const std::optional<QRect> now = read();
+        if (now && last && *now == *last)
+            return now;
+        last = now;
+        QElapsedTimer pause;
+        pause.start();
+        while (pause.elapsed() < 100)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return std::nullopt;
+}
+
+// How far the centre of `frame` lies from where the ratios put a frame of
+// its size in `area`, along each axis.
+QPointF offCentre(const QRect& frame, const QRect& area, double xRatio = 0.5, double yRatio = 0.5)
+{
+    const double x = area.left() + (area.width() - frame.width()) * xRatio;
+    const double y = area.top() + (area.height() - frame.height()) * yRatio;
+    return QPointF(frame.left() - x, frame.top() - y);
+}
+
+QString listed(const frmFormFunctionsDemo& form, const QString& name)
+{
+    for (int32_t i = 0; i < form.lstWindowInfo->ListCount(); ++i)
+        if (form.lstWindowInfo->List(i).startsWith(name + QStringLiteral(" = ")))
+            return form.lstWindowInfo->List(i).mid(name.size() + 3);
+    return {};
+}
+
+// A program of the suite started on a display, ended by its process id.
+class Program {
+public:
+    Program(const QString& path, const QProcessEnvironment& env)
+    {
+        process_.setProcessEnvironment(env);
+        process_.setProcessChannelMode(QProcess::SeparateChannels);
+        process_.start(path, QStringList());
+    }
+    ~Program()
+    {
+        if (process_.state() == QProcess::NotRunning)
+            return;
+        process_.terminate();
+        if (!process_.waitForFinished(5000)) {
+            process_.kill();
+            process_.waitForFinished(5000);
+        }
+    }
+    bool started() { return process_.waitForStarted(10000); }
+    qint64 pid() const { return process_.processId(); }
+    QProcess& process() { return process_; }
+
+private:
+    QProcess process_;
+};
+
+class FormFrames : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        plat::resetUiForTests();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        zg::resetForTests();
+    }
+};
+
+TEST_F(FormFrames, TheFormFunctionsDemoListsTheFrameTheManagerGivesItFromItsLoad)
+{
+    ZG_REQUIRE_DESKTOP();
+    Screen screen(zgtest::desktop::display());
+    ASSERT_TRUE(screen.isOpen());
+    ASSERT_TRUE(screen.managed()) << "the tier runs a window manager";
+    zg::registerLibrary();
+    plat::setLastFormUnloadedHandler([] {});
+
+    const auto main = plat::formInstance<frmFormFunctionsDemo>();
+    main->Load();
+    // What the load listed, before the window was ever shown.
+    const QString height = listed(*main, QStringLiteral("NonClientAreaHeight (Me)"));
+    const QString width = listed(*main, QStringLiteral("NonClientAreaWidth (Me)"));
+    main->Show();
+    QWidget* window = main->widget();
+    const auto frame = settled([&] { return screen.frameRect(window->winId(), true); });
+    ASSERT_TRUE(frame) << "the main window was not framed";
+    const QMargins extents = *screen.extents(window->winId());
+    EXPECT_GT(extents.top(), 0) << "the manager gives a title bar";
+    EXPECT_EQ(height, QString::number(extents.top() + extents.bottom()));
+    EXPECT_EQ(width, QString::number(extents.left() + extents.right()));
+    // The shown window reads the same.
+    EXPECT_EQ(zg::FormFunctions()->NonClientAreaHeight(main).toLong(), extents.top() + extents.bottom());
+    EXPECT_EQ(zg::FormFunctions()->NonClientAreaWidth(main).toLong(), extents.left() + extents.right());
+
+    // The frame, not the window inside it, is centred; the new owner's frame
+    // lies a quarter of the way.
+    const QRect area = screen.workArea();
+    const QPointF off = offCentre(*frame, area);
+    EXPECT_LE(std::abs(off.x()), 1.0) << "frame " << frame->x() << "," << frame->y();
+    EXPECT_LE(std::abs(off.y()), 1.0) << "frame " << frame->x() << "," << frame->y();
+    main->cmdShowNewOwner_Click();
+    QWidget* owner = plat::formInstance<frmNewOwner>()->widget();
+    const auto ownerFrame = settled([&] { return screen.frameRect(owner->winId(), true); });
+    ASSERT_TRUE(ownerFrame) << "the new owner was not framed";
+    const QPointF ownerOff = offCentre(*ownerFrame, area, 0.25, 0.25);
+    EXPECT_LE(std::abs(ownerOff.x()), 1.0);
+    EXPECT_LE(std::abs(ownerOff.y()), 1.0);
+
+    // Centred again once shown, it stays where it is.
+    zg::FormFunctions()->CenterFormEx(main, true, false, 0.5f, 0.5f);
+    EXPECT_EQ(settled([&] { return screen.frameRect(window->winId(), true); }), frame);
+}
+
+TEST_F(FormFrames, ASizableWindowCreatedBeforeItIsShownIsCentredByItsFrame)
+{
+    ZG_REQUIRE_DESKTOP();
+    Screen screen(zgtest::desktop::display());
+    ASSERT_TRUE(screen.isOpen());
+    zg::registerLibrary();
+    plat::setLastFormUnloadedHandler([] {});
+
+    // A window that can be resized, whose frame may differ from a fixed
+    // one's, and that the toolkit creates before it is shown.
+    plat::DesignData design;
+    design.form.name = QStringLiteral("frmSizable");
+    design.form.caption = QStringLiteral("Sizable");
+    design.form.clientWidth = 300 * 15;
+    design.form.clientHeight = 200 * 15;
+    const auto form = std::make_shared<plat::Form>(design);
+    form->Load();
+    const long height = zg::FormFunctions()->NonClientAreaHeight(form).toLong();
+    const long width = zg::FormFunctions()->NonClientAreaWidth(form).toLong();
+    form->widget()->winId();
+    zg::FormFunctions()->CenterFormEx(form, true, false, 0.5f, 0.5f);
+    form->Show();
+
+    const WId window = form->widget()->winId();
+    const auto frame = settled([&] { return screen.frameRect(window, true); });
+    ASSERT_TRUE(frame);
+    const QMargins extents = *screen.extents(window);
+    EXPECT_EQ(height, extents.top() + extents.bottom());
+    EXPECT_EQ(width, extents.left() + extents.right());
+    const QPointF off = offCentre(*frame, screen.workArea());
+    EXPECT_LE(std::abs(off.x()), 1.0);
+    EXPECT_LE(std::abs(off.y()), 1.0);
+}
+
+TEST_F(FormFrames, WithoutAWindowManagerTheFormFunctionsDemoListsNoFrame)
+{
+    ZG_REQUIRE_DESKTOP();
+    zgtest::PrivateXvfb bare;
+    if (!bare.start(1280, 1024))
+        GTEST_SKIP() << bare.why();
+    QProcessEnvironment env = zgtest::desktop::programEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(bare.displayName()));
+    Program lister(QStringLiteral(ZG_WINDOW_INFO_PROGRAM), env);
+    ASSERT_TRUE(lister.started());
+
+    QStringList lines;
+    QElapsedTimer clock;
+    clock.start();
+    while (!lines.contains(QStringLiteral("shown")) && clock.elapsed() < 30000) {
+        lister.process().waitForReadyRead(1000);
+        while (lister.process().canReadLine())
+            lines << QString::fromUtf8(lister.process().readLine()).trimmed();
+    }
+    ASSERT_TRUE(lines.contains(QStringLiteral("shown"))) << lines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(lines.size(), 13);
+    EXPECT_TRUE(lines.contains(QStringLiteral("NonClientAreaHeight (Me) = 0")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("NonClientAreaWidth (Me) = 0")));
+
+    // Nothing frames the window: the window itself is centred.
+    Screen screen(bare.displayName());
+    ASSERT_TRUE(screen.isOpen());
+    ASSERT_FALSE(screen.managed());
+    const auto window = settled([&]() -> std::optional<QRect> {
+        const std::vector<Window> shown = screen.shownWindowsOf(lister.pid());
+        return shown.size() == 1 ? screen.frameRect(shown.front(), false) : std::nullopt;
+    });
+    ASSERT_TRUE(window);
+    const QPointF off = offCentre(*window, screen.workArea());
+    EXPECT_LE(std::abs(off.x()), 1.0);
+    EXPECT_LE(std::abs(off.y()), 1.0);
+}
+
+TEST_F(FormFrames, EveryProgramOfTheSuiteCentresItsWindowByItsFrame)
+{
+    ZG_REQUIRE_DESKTOP();
+    Screen screen(zgtest::desktop::display());
+    ASSERT_TRUE(screen.isOpen());
+    const QRect area = screen.workArea();
+
+    // Every demo program's main window, and the catalog's.
+    struct Expected {
+        QString path;
+        QString window; // its name; empty: the program's one framed window
+    };
+    std::vector<Expected> programs;
+    const QDir demos(QStringLiteral(ZG_PROGRAM_DIR "/ZGDemos"));
+    for (const QString& folder : demos.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+        programs.push_back({ demos.filePath(folder + QLatin1Char('/') + folder + QStringLiteral("Demo")), {} });
+    ASSERT_EQ(programs.size(), 12u) << "twelve demo programs are built";
+    programs.push_back({ QStringLiteral(ZG_PROGRAM_DIR "/ZorvaneGlobals3Demo"), QStringLiteral("ZorvaneGlobals 3.0 Demos") });
+
+    for (const Expected& expected : programs) {
+        SCOPED_TRACE(expected.path.toStdString());
+        ASSERT_TRUE(QFileInfo(expected.path).isExecutable());
+        Program program(expected.path, zgtest::desktop::programEnvironment());
+        ASSERT_TRUE(program.started());
+        const auto frame = settled([&]() -> std::optional<QRect> {
+            for (Window w : screen.shownWindowsOf(program.pid())) {
+                const auto extents = screen.extents(w);
+                const bool framed = extents && extents->top() > 0;
+                if (expected.window.isEmpty() ? framed : screen.name(w) == expected.window)
+                    return screen.frameRect(w, true);
+            }
+            return std::nullopt;
+        });
+        ASSERT_TRUE(frame) << "no framed window";
+        const QPointF off = offCentre(*frame, area);
+        EXPECT_LE(std::abs(off.x()), 1.0) << "frame at " << frame->x() << "," << frame->y() << " size "
+                                          << frame->width() << "x" << frame->height();
+        EXPECT_LE(std::abs(off.y()), 1.0) << "frame at " << frame->x() << "," << frame->y() << " size "
+                                          << frame->width() << "x" << frame->height();
+    }
+}
+
+} // namespace
