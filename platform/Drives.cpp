@@ -219,7 +219,8 @@ QString Drive::rootPath() const { return QString(letter) + QStringLiteral(":\\")
 QString Drive::listText() const
 {
     const QString text = QString(letter.toLower()) + u':';
-    return label.isEmpty() ? text : text + QStringLiteral(" [") + label + u']';
+    const QString volumeLabel = driveVolume(*this).label;
+    return volumeLabel.isEmpty() ? text : text + QStringLiteral(" [") + volumeLabel + u']';
 }
 
 std::vector<Drive> buildDriveMap(const QString& mountTable, const DriveFacts& facts)
@@ -387,20 +388,6 @@ DriveFacts readDriveFacts()
     if (QFileInfo(QStringLiteral("/dev/root")).isSymLink())
         facts.byPath.insert(QStringLiteral("/dev/root"),
                             QFileInfo(QFileInfo(QStringLiteral("/dev/root")).canonicalFilePath()).fileName());
-    QDirIterator labels(QStringLiteral("/dev/disk/by-label"), QDir::Files | QDir::System);
-    while (labels.hasNext()) {
-        const QString link = labels.next();
-        const QString target = QFileInfo(QFileInfo(link).canonicalFilePath()).fileName();
-        if (!target.isEmpty())
-            facts.labels.insert(target, decodeLabelName(QFileInfo(link).fileName()));
-    }
-    QDirIterator uuids(QStringLiteral("/dev/disk/by-uuid"), QDir::Files | QDir::System);
-    while (uuids.hasNext()) {
-        const QString link = uuids.next();
-        const QString target = QFileInfo(QFileInfo(link).canonicalFilePath()).fileName();
-        if (!target.isEmpty())
-            facts.uuids.insert(target, QFileInfo(link).fileName());
-    }
     for (const QString& line : readSmallFile(QStringLiteral("/proc/sys/dev/cdrom/info")).split(u'\n'))
         if (line.startsWith(QLatin1String("drive name:")))
             facts.opticalDrives = line.mid(11).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
@@ -459,14 +446,20 @@ QString currentFolderOn(QChar letter)
 
 void installDriveMap(std::vector<Drive> map)
 {
-    std::lock_guard lock(mapMutex());
-    installed() = std::move(map);
+    {
+        std::lock_guard lock(mapMutex());
+        installed() = std::move(map);
+    }
+    forgetVolumes();
 }
 
 void resetDriveMap()
 {
-    std::lock_guard lock(mapMutex());
-    installed().reset();
+    {
+        std::lock_guard lock(mapMutex());
+        installed().reset();
+    }
+    forgetVolumes();
 }
 
 } // namespace plat
