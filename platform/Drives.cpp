@@ -242,16 +242,18 @@ std::vector<Drive> buildDriveMap(const QString& mountTable, const DriveFacts& fa
 
     // The other file systems, one mount each: the first mount of a file
     // system is its own, later ones (binds) show it again elsewhere; a later
-    // mount on the same point hides the earlier one. A hidden drive is only
-    // marked, and the drive that each point shows is found by its point, so
-    // the table is read in one pass however many mounts it holds.
+    // mount on the same point hides the earlier one. A hidden mount is only
+    // marked, and the mount that each point shows is found by its point, so
+    // the table is read in one pass however many mounts it holds; drives are
+    // made for the mounts shown alone.
     struct Kept {
-        Drive drive;
+        const Mount* mount;
+        QString device;
         bool hidden = false;
     };
     std::vector<Kept> kept;
     kept.reserve(mounts.size());
-    QHash<QString, size_t> shownAt; // mount point -> the kept drive seen there
+    QHash<QString, size_t> shownAt; // mount point -> the kept mount seen there
     QSet<QString> seen;
     if (!rootKey.isEmpty())
         seen.insert(rootKey);
@@ -263,38 +265,38 @@ std::vector<Drive> buildDriveMap(const QString& mountTable, const DriveFacts& fa
             continue;
         if (!m.root.isEmpty() && m.root != QLatin1String("/"))
             continue; // a folder of a file system bound elsewhere
-        Drive d = driveFrom(m, facts);
-        const QString key = fileSystemKey(m, d.device);
+        QString device = kernelNameOf(m, facts);
         // A file system without a device or share behind it (fuse helpers
         // and the like) is no drive.
-        if (!ramDisk && !isNetworkFileSystem(m.fsType) && d.device.isEmpty())
+        if (!ramDisk && !isNetworkFileSystem(m.fsType) && device.isEmpty())
             continue;
         if (const auto shown = shownAt.constFind(m.mountPoint); shown != shownAt.cend()) {
             kept[*shown].hidden = true;
             shownAt.erase(shown);
         }
+        const QString key = fileSystemKey(m, device);
         if (seen.contains(key))
             continue;
         seen.insert(key);
         shownAt.insert(m.mountPoint, kept.size());
-        kept.push_back(Kept{std::move(d)});
+        kept.push_back(Kept{&m, std::move(device)});
     }
-    std::vector<Drive> mountedDrives;
-    mountedDrives.reserve(size_t(shownAt.size()));
-    for (Kept& k : kept)
+    std::vector<const Kept*> shown;
+    shown.reserve(size_t(shownAt.size()));
+    for (const Kept& k : kept)
         if (!k.hidden)
-            mountedDrives.push_back(std::move(k.drive));
-    std::sort(mountedDrives.begin(), mountedDrives.end(),
-              [](const Drive& a, const Drive& b) { return a.mountPoint < b.mountPoint; });
+            shown.push_back(&k);
+    std::sort(shown.begin(), shown.end(),
+              [](const Kept* a, const Kept* b) { return a->mount->mountPoint < b->mount->mountPoint; });
 
     // Optical and removable drives without a medium (or not mounted).
     QSet<QString> mountedDevices;
     mountedDevices.insert(root.device);
     QSet<QString> mountedDisks;
     mountedDisks.insert(facts.blocks.value(root.device).disk);
-    for (const Drive& d : mountedDrives) {
-        mountedDevices.insert(d.device);
-        mountedDisks.insert(facts.blocks.value(d.device).disk);
+    for (const Kept* k : shown) {
+        mountedDevices.insert(k->device);
+        mountedDisks.insert(facts.blocks.value(k->device).disk);
     }
     std::vector<Drive> empty;
     QStringList candidates = facts.opticalDrives;
@@ -316,10 +318,10 @@ std::vector<Drive> buildDriveMap(const QString& mountTable, const DriveFacts& fa
 
     std::vector<Drive> map{root};
     char16_t letter = u'D';
-    for (const Drive& d : mountedDrives) {
+    for (const Kept* k : shown) {
         if (letter > u'Z')
             break;
-        map.push_back(d);
+        map.push_back(driveFrom(*k->mount, facts));
         map.back().letter = QChar(letter++);
     }
     for (const Drive& d : empty) {
