@@ -1,8 +1,8 @@
 // The machine's drive facts: the drive map, statvfs, the block devices'
 // attributes in /sys, and the volumes' labels, identifiers and file-system
-// versions from libblkid (when the device can be read) or udev's records.
-// The drive map's label and identifier (from /dev/disk/by-*) stand in for
-// what neither gives.
+// versions through the platform's volumes (Paths.h), which this library reads
+// from the volume's superblock with libblkid (when the device can be read),
+// then from udev's records.
 #include "DiskInfoImpl.h"
 
 #include "Paths.h"
@@ -10,9 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <blkid/blkid.h>
-#include <sys/stat.h>
 #include <sys/statvfs.h>
-#include <sys/sysmacros.h>
 
 namespace zg {
 
@@ -26,8 +24,9 @@ QString readLine(const QString& path)
     return QString::fromUtf8(f.readLine(256)).trimmed();
 }
 
-// libblkid's answer for a device it can open (usually only as root).
-void probeWithBlkid(const QString& devicePath, DiskProbe::Identity& id)
+// libblkid's answer for a device it can open (usually only as root), or an
+// image file of a file system.
+void probeWithBlkid(const QString& devicePath, plat::Volume& v)
 {
     blkid_probe pr = blkid_new_probe_from_filename(QFile::encodeName(devicePath).constData());
     if (!pr)
@@ -41,36 +40,33 @@ void probeWithBlkid(const QString& devicePath, DiskProbe::Identity& id)
             size_t len = 0;
             return blkid_probe_lookup_value(pr, name, &v, &len) == 0 && v ? QString::fromUtf8(v) : QString();
         };
-        id.label = value("LABEL");
-        id.uuid = value("UUID");
-        id.type = value("TYPE");
-        id.version = value("VERSION");
+        v.label = value("LABEL");
+        v.uuid = value("UUID");
+        v.type = value("TYPE");
+        v.version = value("VERSION");
     }
     blkid_free_probe(pr);
 }
 
-// udev's record of a block device, readable by every user.
-void probeWithUdev(const QString& devicePath, DiskProbe::Identity& id)
+// The superblock first; what it cannot tell, udev's record and links.
+plat::Volume readVolume(const QString& devicePath)
 {
-    struct stat st {};
-    if (::stat(QFile::encodeName(devicePath).constData(), &st) != 0 || !S_ISBLK(st.st_mode))
-        return;
-    QFile f(QStringLiteral("/run/udev/data/b%1:%2").arg(major(st.st_rdev)).arg(minor(st.st_rdev)));
-    if (!f.open(QIODevice::ReadOnly))
-        return;
-    for (const QByteArray& raw : f.readAll().split('\n')) {
-        const QString line = QString::fromUtf8(raw);
-        auto take = [&line](const char* key, QString& into) {
-            const QString prefix = QStringLiteral("E:") + QLatin1String(key) + QLatin1Char('=');
-            if (into.isEmpty() && line.startsWith(prefix))
-                into = line.mid(prefix.size());
-        };
-        take("ID_FS_LABEL", id.label);
-        take("ID_FS_UUID", id.uuid);
-        take("ID_FS_TYPE", id.type);
-        take("ID_FS_VERSION", id.version);
+    plat::Volume v;
+    probeWithBlkid(devicePath, v);
+    if (v.type.isEmpty()) {
+        const plat::Volume u = plat::readUdevVolume(devicePath);
+        for (auto field : {&plat::Volume::label, &plat::Volume::uuid, &plat::Volume::type, &plat::Volume::version})
+            if ((v.*field).isEmpty())
+                v.*field = u.*field;
     }
+    return v;
 }
+
+// Every program that has the library reads volumes through it, the drive
+// list included, from the moment the library is loaded.
+const struct VolumeReaderSet {
+    VolumeReaderSet() { plat::setVolumeReader(readVolume); }
+} volumeReaderSet;
 
 class LinuxDiskProbe : public DiskProbe {
 public:
@@ -121,14 +117,14 @@ public:
 
     Identity identity(const Drive& drive) override
     {
-        Identity id;
-        if (drive.device.isEmpty())
-            return id;
-        const QString devicePath = QStringLiteral("/dev/") + drive.device;
-        probeWithBlkid(devicePath, id);
-        if (id.type.isEmpty())
-            probeWithUdev(devicePath, id);
-        return id;
+        plat::Drive d;
+        d.mountPoint = drive.mountPoint;
+        d.device = drive.device;
+        d.ready = drive.ready;
+        d.label = drive.label;
+        d.uuid = drive.uuid;
+        const plat::Volume v = plat::driveVolume(d);
+        return Identity{v.label, v.uuid, v.type, v.version};
     }
 };
 

@@ -5,8 +5,10 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <mutex>
 #include <optional>
@@ -25,10 +27,10 @@ struct Mount {
 };
 
 // The table's octal escapes ("\040" a blank, "\134" a backslash).
-QString unescapeMountField(const QString& field)
+QString unescapeMountField(QStringView field)
 {
     if (!field.contains(u'\\'))
-        return field;
+        return field.toString();
     QByteArray bytes = field.toUtf8();
     QByteArray out;
     for (int i = 0; i < bytes.size(); ++i) {
@@ -48,34 +50,40 @@ QString unescapeMountField(const QString& field)
     return QString::fromUtf8(out);
 }
 
+// The table is read through views of its text: only the fields kept are
+// copied out.
 std::vector<Mount> parseMountTable(const QString& text)
 {
     std::vector<Mount> mounts;
-    for (const QString& rawLine : text.split(u'\n', Qt::SkipEmptyParts)) {
-        const QStringList f = rawLine.split(u' ', Qt::SkipEmptyParts);
+    mounts.reserve(size_t(text.count(u'\n')) + 1);
+    QVarLengthArray<QStringView, 16> f;
+    for (const QStringView line : QStringView(text).tokenize(u'\n', Qt::SkipEmptyParts)) {
+        f.clear();
+        for (const QStringView field : line.tokenize(u' ', Qt::SkipEmptyParts))
+            f.append(field);
         Mount m;
-        const int dash = int(f.indexOf(QStringLiteral("-")));
+        const qsizetype dash = std::find(f.begin(), f.end(), u"-") - f.begin();
         bool numbered = false;
         if (f.size() >= 10 && dash >= 6 && dash + 2 < f.size())
-            f[0].toInt(&numbered);
+            static_cast<void>(f[0].toInt(&numbered));
         if (numbered) {
             // mountinfo: id parent major:minor root mount-point options [optional...] - type source super-options
-            m.number = f[2];
+            m.number = f[2].toString();
             m.root = unescapeMountField(f[3]);
             m.mountPoint = unescapeMountField(f[4]);
-            m.fsType = f[dash + 1];
+            m.fsType = f[dash + 1].toString();
             m.source = unescapeMountField(f[dash + 2]);
         } else if (f.size() >= 3) {
             // mounts: source mount-point type options dump pass
             m.source = unescapeMountField(f[0]);
             m.mountPoint = unescapeMountField(f[1]);
-            m.fsType = f[2];
+            m.fsType = f[2].toString();
         } else {
             continue;
         }
         if (!m.mountPoint.startsWith(u'/'))
             continue;
-        mounts.push_back(m);
+        mounts.push_back(std::move(m));
     }
     return mounts;
 }
@@ -84,7 +92,7 @@ bool isUnder(const QString& path, const QString& folder)
 {
     if (folder == QLatin1String("/"))
         return path.startsWith(u'/');
-    return path == folder || path.startsWith(folder + u'/');
+    return path.startsWith(folder) && (path.size() == folder.size() || path[folder.size()] == u'/');
 }
 
 // File systems that hold no user files of their own.
@@ -211,7 +219,8 @@ QString Drive::rootPath() const { return QString(letter) + QStringLiteral(":\\")
 QString Drive::listText() const
 {
     const QString text = QString(letter.toLower()) + u':';
-    return label.isEmpty() ? text : text + QStringLiteral(" [") + label + u']';
+    const QString volumeLabel = driveVolume(*this).label;
+    return volumeLabel.isEmpty() ? text : text + QStringLiteral(" [") + volumeLabel + u']';
 }
 
 std::vector<Drive> buildDriveMap(const QString& mountTable, const DriveFacts& facts)
@@ -233,8 +242,18 @@ std::vector<Drive> buildDriveMap(const QString& mountTable, const DriveFacts& fa
 
     // The other file systems, one mount each: the first mount of a file
     // system is its own, later ones (binds) show it again elsewhere; a later
-    // mount on the same point hides the earlier one.
-    std::vector<std::pair<Drive, QString>> kept;
+    // mount on the same point hides the earlier one. A hidden mount is only
+    // marked, and the mount that each point shows is found by its point, so
+    // the table is read in one pass however many mounts it holds; drives are
+    // made for the mounts shown alone.
+    struct Kept {
+        const Mount* mount;
+        QString device;
+        bool hidden = false;
+    };
+    std::vector<Kept> kept;
+    kept.reserve(mounts.size());
+    QHash<QString, size_t> shownAt; // mount point -> the kept mount seen there
     QSet<QString> seen;
     if (!rootKey.isEmpty())
         seen.insert(rootKey);
@@ -246,31 +265,38 @@ std::vector<Drive> buildDriveMap(const QString& mountTable, const DriveFacts& fa
             continue;
         if (!m.root.isEmpty() && m.root != QLatin1String("/"))
             continue; // a folder of a file system bound elsewhere
-        Drive d = driveFrom(m, facts);
-        const QString key = fileSystemKey(m, d.device);
+        QString device = kernelNameOf(m, facts);
         // A file system without a device or share behind it (fuse helpers
         // and the like) is no drive.
-        if (!ramDisk && !isNetworkFileSystem(m.fsType) && d.device.isEmpty())
+        if (!ramDisk && !isNetworkFileSystem(m.fsType) && device.isEmpty())
             continue;
-        kept.erase(std::remove_if(kept.begin(), kept.end(),
-                                  [&](const auto& k) { return k.first.mountPoint == m.mountPoint; }),
-                   kept.end());
+        if (const auto shown = shownAt.constFind(m.mountPoint); shown != shownAt.cend()) {
+            kept[*shown].hidden = true;
+            shownAt.erase(shown);
+        }
+        const QString key = fileSystemKey(m, device);
         if (seen.contains(key))
             continue;
         seen.insert(key);
-        kept.emplace_back(d, key);
+        shownAt.insert(m.mountPoint, kept.size());
+        kept.push_back(Kept{&m, std::move(device)});
     }
-    std::sort(kept.begin(), kept.end(),
-              [](const auto& a, const auto& b) { return a.first.mountPoint < b.first.mountPoint; });
+    std::vector<const Kept*> shown;
+    shown.reserve(size_t(shownAt.size()));
+    for (const Kept& k : kept)
+        if (!k.hidden)
+            shown.push_back(&k);
+    std::sort(shown.begin(), shown.end(),
+              [](const Kept* a, const Kept* b) { return a->mount->mountPoint < b->mount->mountPoint; });
 
     // Optical and removable drives without a medium (or not mounted).
     QSet<QString> mountedDevices;
     mountedDevices.insert(root.device);
     QSet<QString> mountedDisks;
     mountedDisks.insert(facts.blocks.value(root.device).disk);
-    for (const auto& [d, key] : kept) {
-        mountedDevices.insert(d.device);
-        mountedDisks.insert(facts.blocks.value(d.device).disk);
+    for (const Kept* k : shown) {
+        mountedDevices.insert(k->device);
+        mountedDisks.insert(facts.blocks.value(k->device).disk);
     }
     std::vector<Drive> empty;
     QStringList candidates = facts.opticalDrives;
@@ -292,10 +318,10 @@ std::vector<Drive> buildDriveMap(const QString& mountTable, const DriveFacts& fa
 
     std::vector<Drive> map{root};
     char16_t letter = u'D';
-    for (const auto& [d, key] : kept) {
+    for (const Kept* k : shown) {
         if (letter > u'Z')
             break;
-        map.push_back(d);
+        map.push_back(driveFrom(*k->mount, facts));
         map.back().letter = QChar(letter++);
     }
     for (const Drive& d : empty) {
@@ -364,20 +390,6 @@ DriveFacts readDriveFacts()
     if (QFileInfo(QStringLiteral("/dev/root")).isSymLink())
         facts.byPath.insert(QStringLiteral("/dev/root"),
                             QFileInfo(QFileInfo(QStringLiteral("/dev/root")).canonicalFilePath()).fileName());
-    QDirIterator labels(QStringLiteral("/dev/disk/by-label"), QDir::Files | QDir::System);
-    while (labels.hasNext()) {
-        const QString link = labels.next();
-        const QString target = QFileInfo(QFileInfo(link).canonicalFilePath()).fileName();
-        if (!target.isEmpty())
-            facts.labels.insert(target, decodeLabelName(QFileInfo(link).fileName()));
-    }
-    QDirIterator uuids(QStringLiteral("/dev/disk/by-uuid"), QDir::Files | QDir::System);
-    while (uuids.hasNext()) {
-        const QString link = uuids.next();
-        const QString target = QFileInfo(QFileInfo(link).canonicalFilePath()).fileName();
-        if (!target.isEmpty())
-            facts.uuids.insert(target, QFileInfo(link).fileName());
-    }
     for (const QString& line : readSmallFile(QStringLiteral("/proc/sys/dev/cdrom/info")).split(u'\n'))
         if (line.startsWith(QLatin1String("drive name:")))
             facts.opticalDrives = line.mid(11).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
@@ -436,14 +448,20 @@ QString currentFolderOn(QChar letter)
 
 void installDriveMap(std::vector<Drive> map)
 {
-    std::lock_guard lock(mapMutex());
-    installed() = std::move(map);
+    {
+        std::lock_guard lock(mapMutex());
+        installed() = std::move(map);
+    }
+    forgetVolumes();
 }
 
 void resetDriveMap()
 {
-    std::lock_guard lock(mapMutex());
-    installed().reset();
+    {
+        std::lock_guard lock(mapMutex());
+        installed().reset();
+    }
+    forgetVolumes();
 }
 
 } // namespace plat

@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace plat {
@@ -70,12 +71,13 @@ struct Drive {
     QString fsType;      // "ext4", "vfat", "iso9660", "nfs4", "tmpfs", ...
     DriveKind kind = DriveKind::Fixed;
     bool ready = true;   // mounted (an empty optical or removable drive is not)
-    QString label;       // the volume label; "" when it has none
-    QString uuid;        // the file system's identifier from /dev/disk/by-uuid; "" when it has none
+    QString label;       // a volume label the map was given (see driveVolume); "" for none
+    QString uuid;        // a file-system identifier the map was given; "" for none
 
     // "C:\"
     QString rootPath() const;
-    // The drive list's text: "c: [label]", or "c:" without a label.
+    // The drive list's text: "c: [label]" with the label of driveVolume, or
+    // "c:" without a label.
     QString listText() const;
 };
 
@@ -91,8 +93,9 @@ const Drive* driveOfSystemPath(const QString& systemPath);
 QString currentFolderOn(QChar letter);
 
 // What the drive map reads besides the mount table: block devices from
-// /sys/class/block, volume labels from /dev/disk/by-label, optical drives
-// from /proc/sys/dev/cdrom/info.
+// /sys/class/block, the names their links under /dev/disk and /dev/mapper
+// give them, optical drives from /proc/sys/dev/cdrom/info. The volumes' own
+// labels are read when asked for (driveVolume).
 struct BlockDevice {
     QString disk;           // the whole disk: "sdb" for "sdb1", itself for a disk
     bool removable = false; // /sys/block/<disk>/removable
@@ -102,8 +105,8 @@ struct DriveFacts {
     QMap<QString, BlockDevice> blocks;   // by kernel name ("sda1")
     QMap<QString, QString> byNumber;     // "8:17" -> "sdb1"
     QMap<QString, QString> byPath;       // a device path that is a link ("/dev/disk/by-uuid/..", "/dev/mapper/x") -> kernel name
-    QMap<QString, QString> labels;       // kernel name -> volume label (decoded)
-    QMap<QString, QString> uuids;        // kernel name -> file-system identifier ("1C2D-3E4F")
+    QMap<QString, QString> labels;       // kernel name -> volume label (decoded); the machine's facts leave it empty
+    QMap<QString, QString> uuids;        // kernel name -> file-system identifier ("1C2D-3E4F"); likewise
     QStringList opticalDrives;           // "sr0", ...
 };
 
@@ -120,5 +123,49 @@ QString decodeLabelName(const QString& linkName);
 // next use reads the map again).
 void installDriveMap(std::vector<Drive> drives);
 void resetDriveMap();
+
+// ===== Volumes =====
+// What a file system says of itself. The drive list and the library's disk
+// facts both take it from driveVolume, so they always agree.
+struct Volume {
+    QString label;   // "" when it has none
+    QString uuid;    // the file system's identifier
+    QString type;    // "ext4", "vfat", "iso9660", ...
+    QString version; // "FAT32", "1.0", ... as the reader gives it
+};
+
+// The volume of a drive: what the volume reader gives for its device in the
+// device folder, the map's own label and identifier standing in for what the
+// reader does not give. A volume read in the last two seconds is not read
+// again, so a burst of questions reads the device once and a new medium shows
+// soon after. Only the map's label and identifier for a drive without a
+// medium or without a device.
+Volume driveVolume(const Drive& drive);
+// Drops the volumes read: the next question reads the device again.
+void forgetVolumes();
+
+// Reads the volume on a device, given its path ("/dev/sdb1"; an image file
+// of a file system reads the same way); an empty Volume when it cannot.
+using VolumeReader = std::function<Volume(const QString& devicePath)>;
+// Sets the reader and gives back the one it replaces; nullptr goes back to
+// readUdevVolume. The utility library sets one that reads the volume's
+// superblock itself before it asks udev, and every program that has the
+// library reads volumes through it.
+VolumeReader setVolumeReader(VolumeReader reader);
+// udev's record of a block device, then its links under <device
+// folder>/disk/by-label and by-uuid.
+Volume readUdevVolume(const QString& devicePath);
+// The volume that a udev record (the text of /run/udev/data/b<major>:<minor>)
+// describes; the encoded label and identifier are preferred, decoded, since
+// the plain ones have their blanks replaced.
+Volume volumeFromUdevRecord(const QByteArray& record);
+
+// The folder of the device nodes: /dev. In a test run (ZG_TEST set) it is a
+// folder that does not exist unless the test names one, so that no test
+// reads the machine's own disks under the device names of a map of its own.
+QString deviceFolder();
+// Tests and benchmarks: device nodes looked for in `folder` ("" goes back to
+// the default above).
+void setDeviceFolder(const QString& folder);
 
 } // namespace plat

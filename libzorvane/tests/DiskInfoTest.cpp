@@ -4,6 +4,9 @@
 #include "QtPrinters.h"
 
 #include <QFile>
+#include <QTemporaryDir>
+#include <Paths.h>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <map>
 #include <sys/statvfs.h>
@@ -124,6 +127,101 @@ TEST_F(DiskInfo, NetworkSharesAndDrivesThatAreNotReady)
     // A mounted drive whose statistics fail is not ready either.
     probe->drives['H'] = {"/mnt/gone", "/dev/sdc1", "sdc1", "ext4", 2, true, ""};
     EXPECT_FALSE(disk("H")->IsReady());
+}
+
+// An ext4 file system's image as far as its superblock: enough for its
+// label, identifier and type to be read from it.
+void writeExt4Image(const QString& path, const char* label)
+{
+    QByteArray image(64 * 1024, '\0');
+    auto put = [&image](int at, uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            image[1024 + at + i] = char((value >> (8 * i)) & 0xff);
+    };
+    put(0, 16, 4);      // inodes
+    put(4, 64, 4);      // blocks of 1 KiB
+    put(56, 0xEF53, 2); // magic number
+    put(76, 1, 4);      // revision
+    put(84, 11, 4);     // first inode
+    put(88, 128, 2);    // inode size
+    put(96, 0x40, 4);   // extents: ext4
+    const char uuid[] = "\x0b\x5e\x2a\x11\x7c\x4d\x4e\x0f\x9a\x31\x5d\x2c\x8e\x7f\x6a\x10";
+    image.replace(1024 + 104, 16, QByteArray(uuid, 16));
+    image.replace(1024 + 120, int(strlen(label)), label);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(image);
+}
+
+// D: a drive whose device is an image file in a folder of the test's own,
+// read by the machine's own probe.
+class DiskOnImage : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(devices.isValid());
+        writeExt4Image(devices.filePath("loop7"), "AUDITEXT");
+        plat::setDeviceFolder(devices.path());
+        plat::Drive c{u'C', "/", "", "", "", plat::DriveKind::Fixed, true, "", ""};
+        plat::Drive d{u'D', devices.path(), "/dev/loop7", "loop7", "ext4", plat::DriveKind::Fixed, true, "", ""};
+        plat::installDriveMap({c, d});
+        zg::installDiskProbe(nullptr);
+    }
+    void TearDown() override
+    {
+        plat::setDeviceFolder(QString());
+        plat::resetDriveMap();
+    }
+    QTemporaryDir devices;
+    zg::FilesAndFoldersImpl files;
+};
+
+TEST_F(DiskOnImage, TheDriveListAndTheDiskReadOneLabelFromTheVolume)
+{
+    // A machine without udev's links: the volume itself is read, for the
+    // drive list's text as for the disk's facts.
+    EXPECT_EQ(plat::driveFor('D')->listText(), "d: [AUDITEXT]");
+    const auto d = files.Disk("D");
+    EXPECT_TRUE(d->IsReady());
+    EXPECT_EQ(d->VolumeName(), "AUDITEXT");
+    EXPECT_EQ(d->SerialNumber(), "0b5e2a11-7c4d-4e0f-9a31-5d2c8e7f6a10");
+    EXPECT_FALSE(d->IsFAT() || d->IsFAT32() || d->IsNTFS() || d->IsCDFS());
+    EXPECT_EQ(plat::driveVolume(*plat::driveFor('D')).type, "ext4");
+}
+
+TEST_F(DiskOnImage, AllOfADrivesFiguresReadTheVolumeOnceAndANewOneAfterIt)
+{
+    int reads = 0;
+    const plat::VolumeReader machine = plat::setVolumeReader(nullptr);
+    ASSERT_TRUE(machine);
+    plat::setVolumeReader([&](const QString& path) {
+        ++reads;
+        return machine(path);
+    });
+    // Every member the disk window shows, and the drive list's text.
+    auto all = [this] {
+        QStringList facts{plat::driveFor('D')->listText()};
+        const auto d = files.Disk("D");
+        facts << QString::number(d->IsReady()) << QString::number(d->DriveType()) << d->VolumeName()
+              << QString::number(d->IsCDFS()) << QString::number(d->IsFAT()) << QString::number(d->IsFAT32())
+              << QString::number(d->IsNTFS()) << d->SerialNumber() << d->ShareName()
+              << QString::number(d->TotalSpace() > 0) << QString::number(d->FreeSpace() > 0)
+              << QString::number(d->FreeAccountSpace() > 0) << QString::number(d->TotalClusters() > 0)
+              << QString::number(d->FreeClusters() > 0) << QString::number(d->SectorsPerCluster());
+        return facts;
+    };
+    const QStringList first = all();
+    EXPECT_EQ(first.mid(0, 4), (QStringList{"d: [AUDITEXT]", "1", "3", "AUDITEXT"}));
+    EXPECT_EQ(all(), first);
+    EXPECT_EQ(reads, 1);
+
+    // A new medium is read at the next burst.
+    writeExt4Image(devices.filePath("loop7"), "RELABELED");
+    plat::forgetVolumes();
+    EXPECT_EQ(files.Disk("D")->VolumeName(), "RELABELED");
+    EXPECT_EQ(plat::driveFor('D')->listText(), "d: [RELABELED]");
+    EXPECT_EQ(reads, 2);
+    plat::setVolumeReader(machine);
 }
 
 TEST(DiskInfoMachine, TheRootFileSystemAsStatvfsReportsIt)

@@ -191,6 +191,38 @@ TEST_F(DriveMapTest, ARootWithoutADeviceAndAHiddenMount)
     EXPECT_EQ(bare[0].mountPoint, "/");
 }
 
+TEST_F(DriveMapTest, ALaterMountHidesOnlyWhatIsShownAtItsOwnPoint)
+{
+    const QString table = QStringLiteral(
+        "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
+        // Three disks on one point in turn: the last is in view.
+        "10 1 8:17 / /mnt/a rw - ext4 /dev/sdb1 rw\n"
+        "11 1 8:33 / /mnt/a rw - ext4 /dev/sdc1 rw\n"
+        "12 1 8:49 / /mnt/a rw - ext4 /dev/sdd1 rw\n"
+        // A second mount of a disk shown, then a disk over the first point:
+        // the second mount was never a drive of its own and stays none.
+        "20 1 8:65 / /mnt/b rw - ext4 /dev/sde1 rw\n"
+        "21 1 8:65 / /mnt/c rw - ext4 /dev/sde1 rw\n"
+        "22 1 8:81 / /mnt/b rw - ext4 /dev/sdf1 rw\n"
+        // A disk hidden above, mounted again elsewhere: still a second mount.
+        "30 1 8:17 / /mnt/d rw - ext4 /dev/sdb1 rw\n"
+        // A pseudo file system on a shown point leaves the drive there.
+        "40 1 0:50 / /mnt/a rw - proc proc rw\n"
+        // The root's file system bound over a drive hides it.
+        "50 1 8:97 / /mnt/e rw - ext4 /dev/sdg1 rw\n"
+        "51 1 8:1 / /mnt/e rw - ext4 /dev/sda1 rw\n"
+        // Many mounts on one point, each hiding the one before.
+        "%1");
+    QString many;
+    for (int i = 0; i < 500; ++i)
+        many += QStringLiteral("%1 1 9:%2 / /mnt/f rw - ext4 /dev/loop%2 rw\n").arg(100 + i).arg(i);
+    const auto map = buildDriveMap(table.arg(many), DriveFacts{});
+    EXPECT_EQ(lettersAndMounts(map), (QStringList{"C=/", "D=/mnt/a", "E=/mnt/b", "F=/mnt/f"}));
+    EXPECT_EQ(map[1].device, "sdd1");
+    EXPECT_EQ(map[2].device, "sdf1");
+    EXPECT_EQ(map[3].device, "loop499");
+}
+
 TEST_F(DriveMapTest, LabelNamesDecodeTheirEscapes)
 {
     EXPECT_EQ(decodeLabelName("MY\\x20PHOTOS"), "MY PHOTOS");

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <QVarLengthArray>
 #include <algorithm>
 
 namespace plat {
@@ -379,37 +381,102 @@ void FileListBox::sited()
     readFiles(QString());
 }
 
-bool FileListBox::matchesPattern(const QString& name, const QString& patterns)
+namespace {
+
+// The characters of a name or pattern, case-folded, into `out`; '*' and '?'
+// stay as they are.
+template <class Out>
+void appendFolded(QStringView text, Out& out)
 {
-    for (QString p : patterns.split(u';', Qt::SkipEmptyParts)) {
-        p = p.trimmed();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
+        out.push_back(QChar::toCaseFolded(c));
+    }
+}
+
+// Whether `name` matches the wildcard `pattern` whole: a '*' that fails to
+// go on is retried one character further along the name, so the time is at
+// most the two lengths multiplied.
+bool wildcardMatch(std::u32string_view pattern, std::u32string_view name)
+{
+    size_t p = 0, n = 0;
+    size_t star = std::u32string_view::npos, resume = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == U'*') {
+            star = p++;
+            resume = n;
+        } else if (p < pattern.size() && (pattern[p] == U'?' || pattern[p] == name[n])) {
+            ++p;
+            ++n;
+        } else if (star != std::u32string_view::npos) {
+            p = star + 1;
+            n = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == U'*')
+        ++p;
+    return p == pattern.size();
+}
+
+} // namespace
+
+FilePattern::FilePattern(const QString& patterns)
+{
+    for (const QStringView part : QStringView(patterns).tokenize(u';', Qt::SkipEmptyParts)) {
+        const QStringView p = part.trimmed();
         if (p.isEmpty())
             continue;
-        // "*.*" is every file, and "name.*" takes "name" without an
-        // extension too.
-        if (p == QLatin1String("*.*"))
-            return true;
-        QString expression;
-        for (QChar c : p)
-            expression += c == u'*' ? QStringLiteral(".*") : c == u'?' ? QStringLiteral(".")
-                                                                     : QRegularExpression::escape(QString(c));
-        const QRegularExpression re(QRegularExpression::anchoredPattern(expression),
-                                    QRegularExpression::CaseInsensitiveOption);
-        if (re.match(name).hasMatch())
-            return true;
-        if (p.endsWith(QLatin1String(".*")) && !name.contains(u'.') && re.match(name + u'.').hasMatch())
-            return true;
+        if (p == u"*.*") {
+            everyFile_ = true;
+            wildcards_.clear();
+            return;
+        }
+        Wildcard w;
+        appendFolded(p, w.folded);
+        w.takesBareName = p.endsWith(u".*");
+        wildcards_.push_back(std::move(w));
     }
+}
+
+bool FilePattern::matches(QStringView name) const
+{
+    if (everyFile_)
+        return true;
+    if (wildcards_.empty())
+        return false;
+    QVarLengthArray<char32_t, 128> folded;
+    appendFolded(name, folded);
+    const bool bare = !name.contains(u'.');
+    folded.push_back(U'.'); // for the patterns that take a bare name
+    const std::u32string_view whole(folded.data(), size_t(folded.size()) - 1);
+    const std::u32string_view withDot(folded.data(), size_t(folded.size()));
+    for (const Wildcard& w : wildcards_)
+        if (wildcardMatch(w.folded, whole) || (bare && w.takesBareName && wildcardMatch(w.folded, withDot)))
+            return true;
     return false;
+}
+
+bool FileListBox::matchesPattern(const QString& name, const QString& patterns)
+{
+    return FilePattern(patterns).matches(name);
 }
 
 void FileListBox::readFiles(const QString& keepSelected)
 {
     QStringList names;
-    const QFileInfoList entries = QDir(toSystemPath(path_)).entryInfoList(QDir::Files);
-    for (const QFileInfo& fi : entries)
-        if (matchesPattern(fi.fileName(), pattern_))
-            names << fi.fileName();
+    QDirIterator it(toSystemPath(path_), QDir::Files);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        if (!filePattern_)
+            filePattern_.emplace(pattern_);
+        if (filePattern_->matches(name))
+            names << name;
+    }
     std::sort(names.begin(), names.end(), nameLess);
     std::vector<Item> items;
     items.reserve(size_t(names.size()));
@@ -432,7 +499,11 @@ void FileListBox::setPath(const QString& path)
 
 void FileListBox::setPattern(const QString& pattern)
 {
-    pattern_ = pattern.isEmpty() ? QStringLiteral("*.*") : pattern;
+    const QString p = pattern.isEmpty() ? QStringLiteral("*.*") : pattern;
+    if (p != pattern_) {
+        pattern_ = p;
+        filePattern_.reset();
+    }
     readFiles(QString());
 }
 

@@ -11,6 +11,9 @@
 #include "Lists.h"
 
 #include <QStringList>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace plat {
 
@@ -88,6 +91,25 @@ private:
     bool showing_ = false;
 };
 
+// A ";" list of wildcard patterns ("*.ico;*.exe;*.dll") as the file list
+// matches names against it, without regard to case: "*" stands for any run of
+// characters, "?" for any one; "*.*" is every file, and a pattern ending in
+// ".*" also takes a name without an extension ("readme.*" takes "README").
+// Made once for a list of patterns and used for every name.
+class FilePattern {
+public:
+    explicit FilePattern(const QString& patterns);
+    bool matches(QStringView name) const;
+
+private:
+    struct Wildcard {
+        std::u32string folded;      // the pattern's characters case-folded; '*' and '?' the wildcards
+        bool takesBareName = false; // ends in ".*"
+    };
+    std::vector<Wildcard> wildcards_;
+    bool everyFile_ = false;
+};
+
 // The file list: the files of Path whose names match Pattern, in name order
 // without regard to case. Pattern is one or more wildcard patterns separated
 // by ";" ("*.ico;*.exe;*.dll"), matched without regard to case; "*.*" is
@@ -127,6 +149,8 @@ private:
     void readFiles(const QString& keepSelected);
     QString path_;
     QString pattern_ = QStringLiteral("*.*");
+    std::optional<FilePattern> filePattern_; // Pattern made ready at its first name
+
 };
 
 // A Windows-style folder path made whole: "\" separators, "." and ".."

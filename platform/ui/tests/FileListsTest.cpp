@@ -7,7 +7,11 @@
 #include <QListWidget>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <map>
+#include <random>
+#include <set>
 
 using namespace plat;
 using uitest::errorOf;
@@ -250,6 +254,136 @@ TEST_F(FileListsTest, DriveFolderAndFileListsChainedAsTheDemosDo)
 
     EXPECT_EQ(QString(file->Path() + "\\" + file->List(0)), "D:\\Windows\\Media\\Chimes.WAV");
     EXPECT_EQ(toSystemPath(file->Path() + "\\" + file->List(0)), root + "/Windows/Media/Chimes.WAV");
+}
+
+// The matching the file list always had, one regular expression for each
+// pattern and name: the reference the wildcard matcher is held to. (It took
+// the pattern's characters whole; see the test of characters beyond 16 bits.)
+bool matchesByExpression(const QString& name, const QString& patterns)
+{
+    for (QString p : patterns.split(u';', Qt::SkipEmptyParts)) {
+        p = p.trimmed();
+        if (p.isEmpty())
+            continue;
+        if (p == QLatin1String("*.*"))
+            return true;
+        QString expression;
+        for (char32_t c : p.toUcs4())
+            expression += c == U'*'   ? QStringLiteral(".*")
+                          : c == U'?' ? QStringLiteral(".")
+                                      : QRegularExpression::escape(QString::fromUcs4(&c, 1));
+        const QRegularExpression re(QRegularExpression::anchoredPattern(expression),
+                                    QRegularExpression::CaseInsensitiveOption);
+        if (re.match(name).hasMatch())
+            return true;
+        if (p.endsWith(QLatin1String(".*")) && !name.contains(u'.') && re.match(name + u'.').hasMatch())
+            return true;
+    }
+    return false;
+}
+
+QString text(std::initializer_list<char32_t> codePoints)
+{
+    return QString::fromUcs4(std::data(codePoints), qsizetype(codePoints.size()));
+}
+
+TEST(FilePattern, EveryCasedCharacterMatchesItsOtherCasesAsTheExpressionDid)
+{
+    // Every character that has another case, against each of its cases and
+    // every character that folds as it does, in the middle of a name.
+    std::map<char32_t, std::vector<char32_t>> byFold;
+    std::vector<char32_t> cased;
+    for (char32_t c = 1; c <= 0x10FFFF; ++c) {
+        if (QChar::isSurrogate(c) || c == U'*' || c == U'?' || c == U';')
+            continue;
+        if (QChar::toCaseFolded(c) != c || QChar::toUpper(c) != c || QChar::toLower(c) != c ||
+            QChar::toTitleCase(c) != c) {
+            cased.push_back(c);
+            byFold[QChar::toCaseFolded(c)].push_back(c);
+        }
+    }
+    ASSERT_GT(cased.size(), 2000u);
+    int compared = 0;
+    QStringList differ;
+    for (char32_t c : cased) {
+        std::set<char32_t> others{QChar::toUpper(c), QChar::toLower(c), QChar::toTitleCase(c),
+                                  QChar::toCaseFolded(c), U'x'};
+        const auto& fold = byFold[QChar::toCaseFolded(c)];
+        others.insert(fold.begin(), fold.end());
+        const QString pattern = text({U'a', c, U'?', U'*'});
+        for (char32_t o : others) {
+            const QString name = text({U'A', o, o, U'b'});
+            ++compared;
+            if (FileListBox::matchesPattern(name, pattern) != matchesByExpression(name, pattern))
+                differ << QStringLiteral("%1/%2").arg(uint(c), 0, 16).arg(uint(o), 0, 16);
+        }
+    }
+    EXPECT_GT(compared, 5000);
+    EXPECT_EQ(differ.mid(0, 20), QStringList());
+}
+
+TEST(FilePattern, WildcardsAndListsMatchAsTheExpressionDid)
+{
+    // Names and pattern lists drawn at random from characters that try the
+    // wildcards' backtracking, case folding beyond ASCII and characters
+    // outside the 16-bit range.
+    const char32_t nameChars[] = {U'a', U'A', U'b', U'.', U'\u00e9', U'\u00c9', U'\u00df', U'\u1e9e', U'*', U'?',
+                                  U'\U00010400', U'\U00010428', U'k', U'\u212a', U' '};
+    const char32_t patternChars[] = {U'a', U'B', U'.', U'.', U'*', U'*', U'?', U'\u00c9', U'\u1e9e',
+                                     U'\U00010428', U'K', U';', U' '};
+    std::mt19937 random(20240611);
+    auto draw = [&random](const auto& chars, int maxLength) {
+        std::u32string s(size_t(random() % unsigned(maxLength + 1)), U' ');
+        for (char32_t& c : s)
+            c = chars[random() % std::size(chars)];
+        return QString::fromUcs4(s.data(), qsizetype(s.size()));
+    };
+    int matched = 0;
+    QStringList differ;
+    for (int i = 0; i < 20000; ++i) {
+        const QString name = draw(nameChars, 9);
+        const QString patterns = draw(patternChars, 7);
+        const bool expected = matchesByExpression(name, patterns);
+        matched += expected;
+        if (FileListBox::matchesPattern(name, patterns) != expected)
+            differ << QStringLiteral("'%1' ~ '%2'").arg(name, patterns);
+    }
+    EXPECT_GT(matched, 1000); // the draw gives matches as well as misses
+    EXPECT_EQ(differ.mid(0, 20), QStringList());
+
+    // The cases the list relies on, one by one.
+    EXPECT_TRUE(FileListBox::matchesPattern("*ab", "*b"));
+    EXPECT_TRUE(FileListBox::matchesPattern("aXbXc", "a*b*c"));
+    EXPECT_FALSE(FileListBox::matchesPattern("aXbXd", "a*b*c"));
+    EXPECT_TRUE(FileListBox::matchesPattern("Makefile", "makefile.*;*.txt"));
+    EXPECT_FALSE(FileListBox::matchesPattern("Makefile", "makefile.?"));
+    EXPECT_TRUE(FileListBox::matchesPattern("anything", " ; *.* "));
+    EXPECT_FALSE(FileListBox::matchesPattern("anything", " ; ; "));
+}
+
+TEST(FilePattern, CharactersBeyondSixteenBitsMatchLikeAnyOther)
+{
+    // Such a character in a pattern once made it match no name at all.
+    const QString lower = text({U'\U00010428', U'.', U'w', U'a', U'v'});
+    const QString upper = text({U'\U00010400', U'.', U'W', U'A', U'V'});
+    EXPECT_TRUE(FileListBox::matchesPattern(lower, lower));
+    EXPECT_TRUE(FileListBox::matchesPattern(upper, lower));
+    EXPECT_TRUE(FileListBox::matchesPattern(lower, text({U'?', U'.', U'*'})));
+    EXPECT_TRUE(FileListBox::matchesPattern(text({U'\U0001F3B5', U'.', U'w', U'a', U'v'}), text({U'\U0001F3B5', U'*'})));
+    EXPECT_FALSE(FileListBox::matchesPattern(text({U'\U0001F3B5', U'\U0001F3B5'}), text({U'?'})));
+}
+
+TEST(FilePattern, AWildcardTakesLineBreaksInANameAsAnyOtherCharacter)
+{
+    // A file's name may hold a line break; "*.*" always listed it, and the
+    // other patterns now take it as well.
+    for (const char16_t breakChar : {u'\n', u'\r', u'\u2028'}) {
+        const QString name = QStringLiteral("notes") + QChar(breakChar) + QStringLiteral("old.txt");
+        EXPECT_TRUE(FileListBox::matchesPattern(name, "*.*"));
+        EXPECT_TRUE(FileListBox::matchesPattern(name, "*.txt"));
+        EXPECT_TRUE(FileListBox::matchesPattern(name, "notes?old.*"));
+        EXPECT_FALSE(FileListBox::matchesPattern(name, "notes?.txt"));
+    }
 }
 
 TEST_F(FileListsTest, FolderPathsAreMadeWhole)
