@@ -82,6 +82,21 @@ plat::Variant typedResult(u128 pattern, int16_t dataType, Width w)
     }
 }
 
+// The value of an ASCII digit or letter (either case) as a digit of up to
+// base 36; 99 for any other character. Only ASCII counts: case folding
+// would make letters of other scripts into Latin ones.
+int asciiDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'A' && u <= u'Z')
+        return u - u'A' + 10;
+    if (u >= u'a' && u <= u'z')
+        return u - u'a' + 10;
+    return 99;
+}
+
 plat::Variant digitsToValue(const QString& text, int radix, int16_t dataType, const char* name,
                             const QString& allowed)
 {
@@ -92,19 +107,13 @@ plat::Variant digitsToValue(const QString& text, int radix, int16_t dataType, co
     // Every character is checked before the size, so that a text both too
     // long and wrong reports its wrong characters.
     for (const QChar c : t) {
-        const int d = c.isDigit() && c.unicode() < 128 ? c.unicode() - '0'
-                      : (c.toUpper() >= QLatin1Char('A') && c.toUpper() <= QLatin1Char('Z'))
-                          ? c.toUpper().unicode() - 'A' + 10
-                          : 99;
-        if (d >= radix)
+        if (asciiDigit(c) >= radix)
             badDigits(name, QStringLiteral("The text holds characters the number system does not allow; %1.").arg(allowed));
     }
     u128 value = 0;
     const u128 limit = u128(1) << w.bits;
     for (const QChar c : t) {
-        const QChar u = c.toUpper();
-        const int d = u.isDigit() ? u.unicode() - '0' : u.unicode() - 'A' + 10;
-        value = value * u128(radix) + u128(d);
+        value = value * u128(radix) + u128(asciiDigit(c));
         if (value >= limit)
             tooLarge(name, w.bits, w.isSigned);
     }
@@ -238,12 +247,18 @@ plat::Variant NumbersImpl::BinToDec(const QString& Text, int16_t& DataType)
 
 int16_t NumbersImpl::RomanToDec(const QString& Text)
 {
-    const QString t = Text.trimmed().toUpper();
-    if (t.isEmpty())
+    const QString trimmed = Text.trimmed();
+    if (trimmed.isEmpty())
         badDigits("RomanToDec", QStringLiteral("The text holds no numeral; %1.").arg(QLatin1String(RomanAllowed)));
-    for (const QChar c : t) {
-        if (!QStringLiteral("IVXLCDM").contains(c))
+    // The characters are checked before any case folding: folding to
+    // capitals makes numerals of letters that are none (a dotless i is "I").
+    QString t(trimmed.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < trimmed.size(); ++i) {
+        const char16_t c = trimmed[i].unicode();
+        const char16_t upper = c >= u'a' && c <= u'z' ? char16_t(c - u'a' + u'A') : c;
+        if (!QStringView(u"IVXLCDM").contains(QChar(upper)))
             badDigits("RomanToDec", QStringLiteral("The text holds characters that %1.").arg(QLatin1String(RomanAllowed)));
+        t[i] = QChar(upper);
     }
     // Thousands first (any number of them, so that "MMMM" reads as too
     // large rather than malformed), then the usual subtractive form below

@@ -153,6 +153,11 @@ TEST_F(NumberConversions, RomanNumeralsBothWays)
         EXPECT_EQ(raisedError([&] { n.RomanToDec(QString::fromLatin1(bad)); }), ZorvaneNumbers::ErrBadDigits) << bad;
     EXPECT_EQ(raisedError([&] { n.RomanToDec("XIZ"); }), ZorvaneNumbers::ErrBadDigits);
     EXPECT_EQ(raisedError([&] { n.RomanToDec("12"); }), ZorvaneNumbers::ErrBadDigits);
+    // Only the seven ASCII letters are numerals: a dotless i folds to "I"
+    // in capitals, a fullwidth or Roman-numeral-sign letter looks like one.
+    for (const char16_t* bad : {u"\u0131v", u"X\u0131", u"\uFF29V", u"\u2163", u"\u216Ci"})
+        EXPECT_EQ(raisedError([&] { n.RomanToDec(QString::fromUtf16(bad)); }), ZorvaneNumbers::ErrBadDigits)
+            << QString::fromUtf16(bad).toStdString();
 }
 
 TEST_F(NumberConversions, SignedAndUnsignedReadingsAreExactAtEveryWidth)
