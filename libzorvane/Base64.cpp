@@ -1,6 +1,7 @@
 #include "Base64.h"
 
 #include <array>
+#include <cstring>
 
 namespace zg::base64 {
 
@@ -27,6 +28,16 @@ constexpr std::array<uint8_t, 128> Values = makeValues();
 
 uint8_t valueOf(char16_t c) { return c < 128 ? Values[c] : Bad; }
 
+// The two characters of every 12 bits, so that three bytes take two looks.
+constexpr std::array<std::array<char16_t, 2>, 4096> makePairs()
+{
+    std::array<std::array<char16_t, 2>, 4096> p{};
+    for (size_t i = 0; i < p.size(); ++i)
+        p[i] = {char16_t(Alphabet[i >> 6]), char16_t(Alphabet[i & 63])};
+    return p;
+}
+constexpr std::array<std::array<char16_t, 2>, 4096> Pairs = makePairs();
+
 } // namespace
 
 void encode(const uint8_t* in, size_t n, char16_t* out)
@@ -34,10 +45,8 @@ void encode(const uint8_t* in, size_t n, char16_t* out)
     size_t i = 0;
     for (; i + 3 <= n; i += 3, out += 4) {
         const uint32_t v = uint32_t(in[i]) << 16 | uint32_t(in[i + 1]) << 8 | in[i + 2];
-        out[0] = char16_t(Alphabet[v >> 18]);
-        out[1] = char16_t(Alphabet[v >> 12 & 63]);
-        out[2] = char16_t(Alphabet[v >> 6 & 63]);
-        out[3] = char16_t(Alphabet[v & 63]);
+        std::memcpy(out, Pairs[v >> 12].data(), 2 * sizeof(char16_t));
+        std::memcpy(out + 2, Pairs[v & 0xFFF].data(), 2 * sizeof(char16_t));
     }
     if (i == n)
         return;
