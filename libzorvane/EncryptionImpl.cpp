@@ -152,10 +152,11 @@ const EncryptionImpl::Derived& EncryptionImpl::derive(QStringView keyText, const
 QString EncryptionImpl::EncryptString(const QString& Text, const QString& KeyText)
 {
     ensureSodium();
-    const Derived& key = derive(keyTextFor(KeyText), nullptr);
+    const QStringView keyText = keyTextFor(KeyText);
 
     // The text's UTF-8 goes straight behind the header and is sealed where
-    // it lies; the box is then written out as Base64.
+    // it lies; the box is then written out as Base64. A text that cannot
+    // be encrypted unchanged is refused before a key is derived for it.
     QStringEncoder toUtf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
     const size_t room = HeaderBytes + size_t(toUtf8.requiredSpace(Text.size())) + TagBytes;
     const auto box = std::make_unique_for_overwrite<uint8_t[]>(room);
@@ -167,6 +168,7 @@ QString EncryptionImpl::EncryptString(const QString& Text, const QString& KeyTex
         notWholeCharacters(QStringLiteral("text"), Text);
     }
 
+    const Derived& key = derive(keyText, nullptr);
     box[0] = Version;
     std::copy(key.salt.begin(), key.salt.end(), box.get() + 1);
     uint8_t* const nonce = box.get() + 1 + SaltBytes;

@@ -100,6 +100,7 @@ TEST(Encryption, TextThatIsNotWholeCharactersIsRefusedNeverChanged)
     }
     EXPECT_EQ(raised([&] { e.EncryptString(kText, QStringLiteral("key") + QChar(0xDBFF)); }).first,
               plat::err::InvalidCall);
+    EXPECT_EQ(e.derivations(), 0);
     // Whole pairs, a byte order mark and the highest characters come back.
     const QString edges = QChar(0xFEFF) + QStringLiteral("a") + QChar(0xFEFF) + QChar(0xDBFF) + QChar(0xDFFF) +
                           QChar(0xFFFF) + QChar(0);
@@ -170,6 +171,15 @@ TEST(Encryption, KeyTextsAreKeptForTheLastFewKeysOnly)
     e.EncryptString(kText, QStringLiteral("key 0"));
     EXPECT_EQ(e.derivations(), keys + 1);
     EXPECT_EQ(e.keyTextsHeld(), int(zg::EncryptionImpl::CacheSize));
+}
+
+TEST(Encryption, CipherTextKeptFromEarlierVersionsStillDecrypts)
+{
+    zg::EncryptionImpl e;
+    e.setEncryptionKey(QStringLiteral("kept key"));
+    EXPECT_EQ(e.DecryptString(QStringLiteral("Ae5AMkQSLa6o+waxHBkyODmDDrHi1FO/f8B8nwZHjkMvTKK5ZnDIlFy6Y6Co7v83yptcuw6"
+                                             "uysyd+mwPevwJaHbmdAIG54NWWqOy0qaBQHEi2FqRcm7vWGlirG8xGtOog76QfD9s2gg=")),
+              QString::fromUtf8("Kept since the first version: \u00E4\u00F6\u00FC \u20AC \U0001D11E\r\n"));
 }
 
 TEST(Encryption, AnEmptyKeyRaisesAClearErrorOnUse)
