@@ -1,6 +1,7 @@
 // The shared main of the benchmarks that compare our controls with a Qt
 // widget: runs every benchmark with the console report, then prints the
-// ratio of each named pair's time per iteration.
+// ratio of each named pair's time per iteration. A benchmark run with
+// repetitions is named by its median as "<name>_median".
 #pragma once
 #include "Register.h"
 
@@ -20,7 +21,8 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (const auto& run : runs)
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
+            if ((run.run_type == Run::RT_Iteration && run.iterations > 0) ||
+                (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median"))
                 nanos_[run.benchmark_name()] = run.GetAdjustedRealTime();
     }
     void printRatio(const std::string& ours, const std::string& theirs) const

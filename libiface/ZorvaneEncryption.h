@@ -30,14 +30,16 @@ public:
 
     // The cipher text of `Text` (any text, the empty one included). `Key`,
     // when not empty, is used for this call instead of EncryptionKey. Raises
-    // error 5 "No encryption key" when both are empty.
+    // error 5 "No encryption key" when both are empty, and error 5 for a
+    // text or key that holds half of a UTF-16 surrogate pair alone (no
+    // character, which UTF-8 cannot carry), rather than change it.
     virtual QString EncryptString(const QString& Text, const QString& Key = {}) = 0;
 
     // The plain text of a cipher text made by EncryptString with the same
     // key. Spaces and line breaks around or inside the cipher text are
     // ignored. Raises error 5 with a description saying so when no key is
-    // set, and when the text is not cipher text, was changed or cut, or
-    // belongs to another key.
+    // set, and when the text is not cipher text, was changed or cut,
+    // belongs to another key, or holds sealed bytes that are not UTF-8.
     virtual QString DecryptString(const QString& CipherText, const QString& Key = {}) = 0;
 };
 

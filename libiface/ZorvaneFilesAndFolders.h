@@ -17,7 +17,9 @@ public:
     virtual ~ZorvaneFilesAndFolders() = default;
 
     // The path ending in exactly one backslash: a path that already ends in
-    // a backslash (a drive's root, "C:\") is returned unchanged; "" stays "".
+    // a backslash (a drive's root, "C:\") is returned unchanged, one ending
+    // in "/" has that separator replaced by a backslash ("C:/a/" ->
+    // "C:/a\"); "" stays "".
     virtual QString AddTrailingBackslash(const QString& Path) = 0;
 
     // The path functions below work on the text of Windows-style paths;
@@ -49,15 +51,18 @@ public:
     virtual QString FilenameNoExt(const QString& Path) = 0;
     // The folder holding the path's last name (one trailing separator of the
     // path does not count as a name): "C:\work\x" -> "C:\work",
-    // "C:\work" -> "C:\". Only `Separator` separates names here.
+    // "C:\work" -> "C:\".
     // `ExtraLevels` goes that many folders further up (0: the parent
     // itself); `TrailingSeparator` true ends the result in the separator.
     // "" when there is no parent: a root, a single relative name, "".
+    // With "\" or "/" as `Separator` both of them separate names, as in the
+    // functions above; any other separator is the only one.
     // Raises 5 for an empty separator or negative levels.
     virtual QString ParentPath(const QString& Path, const QString& Separator = QStringLiteral("\\"),
                                int32_t ExtraLevels = 0, bool TrailingSeparator = false) = 0;
-    // The path's root as above, ending in a backslash ("c:\x" -> "c:\",
-    // "\\srv\share\x" -> "\\srv\share\"); "" for a relative path.
+    // The path's root as above, written with backslashes and ending in one
+    // ("c:\x" -> "c:\", "c:/x" -> "c:\", "\\srv\share\x" ->
+    // "\\srv\share\"); "" for a relative path.
     virtual QString RootPath(const QString& Path) = 0;
 
     // The facts of one drive ("C", "c:" or "C:\"): a new object at every

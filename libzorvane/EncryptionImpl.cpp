@@ -1,8 +1,13 @@
 #include "EncryptionImpl.h"
 
+#include "Base64.h"
 #include "Error.h"
 
 #include <QStringDecoder>
+#include <QStringEncoder>
+#include <algorithm>
+#include <cstring>
+#include <memory>
 #include <sodium.h>
 
 namespace zg {
@@ -10,7 +15,6 @@ namespace zg {
 namespace {
 
 const QString kSource = QStringLiteral("ZorvaneEncryption");
-constexpr size_t kCacheSize = 8;
 
 [[noreturn]] void fail(const QString& description)
 {
@@ -24,124 +28,197 @@ void ensureSodium()
         fail(QStringLiteral("The cryptographic library could not be started"));
 }
 
+// The place (from 1) of the first half of a surrogate pair that stands
+// alone, or 0.
+qsizetype loneSurrogateAt(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            return i + 1;
+    }
+    return 0;
+}
+
+[[noreturn]] void notWholeCharacters(const QString& what, QStringView text)
+{
+    fail(QStringLiteral("The %1 cannot be encrypted unchanged: character %2 is half of a UTF-16 surrogate pair, "
+                        "which is no character of its own")
+             .arg(what)
+             .arg(loneSurrogateAt(text)));
+}
+
+// Wipes a text this object alone holds; one that is shared belongs to its
+// other holders too, and a literal cannot be written. Not libsodium's own
+// wipe, so that setting a key does not start the cryptographic library.
+void wipe(QString& text)
+{
+    if (!text.isEmpty() && text.isDetached())
+        explicit_bzero(text.data(), size_t(text.size()) * sizeof(QChar));
+    text.clear();
+}
+
 } // namespace
+
+EncryptionImpl::SecretBytes::SecretBytes(size_t size) : data_(static_cast<uint8_t*>(sodium_malloc(size)))
+{
+    if (!data_)
+        plat::raise(plat::err::OutOfMemory, kSource);
+}
+
+EncryptionImpl::SecretBytes::SecretBytes(SecretBytes&& other) noexcept : data_(std::exchange(other.data_, nullptr))
+{
+}
+
+EncryptionImpl::SecretBytes& EncryptionImpl::SecretBytes::operator=(SecretBytes&& other) noexcept
+{
+    std::swap(data_, other.data_);
+    return *this;
+}
+
+EncryptionImpl::SecretBytes::~SecretBytes()
+{
+    // sodium_free wipes the bytes before it gives the pages back.
+    if (data_)
+        sodium_free(data_);
+}
+
+bool EncryptionImpl::Derived::holds(QStringView keyText) const
+{
+    return size_t(keyText.size()) == keyTextUnits &&
+           sodium_memcmp(secret.data() + KeyBytes, keyText.utf16(), keyTextUnits * sizeof(char16_t)) == 0;
+}
 
 EncryptionImpl::EncryptionImpl() = default;
 
-EncryptionImpl::~EncryptionImpl()
+EncryptionImpl::~EncryptionImpl() { wipe(key_); }
+
+void EncryptionImpl::setEncryptionKey(const QString& Key)
 {
-    for (Derived& d : cache_)
-        sodium_memzero(d.key.data(), d.key.size());
+    if (Key == key_)
+        return;
+    wipe(key_);
+    // A copy of its own, so that the object can wipe it when it lets it go.
+    key_ = Key;
+    key_.detach();
 }
 
-QByteArray EncryptionImpl::keyTextFor(const QString& Key) const
+QStringView EncryptionImpl::keyTextFor(const QString& Key) const
 {
     const QString& text = Key.isEmpty() ? key_ : Key;
     if (text.isEmpty())
         fail(QStringLiteral("No encryption key: set EncryptionKey to a key text first"));
-    return text.toUtf8();
+    return text;
 }
 
-const EncryptionImpl::Key& EncryptionImpl::derive(const QByteArray& keyText, const Salt& salt)
+const EncryptionImpl::Derived& EncryptionImpl::derive(QStringView keyText, const Salt* salt)
 {
-    for (const Derived& d : cache_)
-        if (d.salt == salt && d.keyText == keyText)
-            return d.key;
-    Derived d{keyText, salt, {}};
-    if (crypto_pwhash(d.key.data(), d.key.size(), keyText.constData(),
-                      static_cast<unsigned long long>(keyText.size()), salt.data(),
-                      crypto_pwhash_OPSLIMIT_INTERACTIVE, crypto_pwhash_MEMLIMIT_INTERACTIVE,
+    for (auto it = cache_.begin(); it != cache_.end(); ++it) {
+        if ((salt ? it->salt == *salt : it->forNewMessages) && it->holds(keyText)) {
+            std::rotate(it, it + 1, cache_.end());
+            return cache_.back();
+        }
+    }
+
+    // The key is derived from the key text's UTF-8.
+    QStringEncoder toUtf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    const SecretBytes utf8(size_t(toUtf8.requiredSpace(keyText.size())) + 1);
+    const char* const end = toUtf8.appendToBuffer(reinterpret_cast<char*>(utf8.data()), keyText);
+    if (toUtf8.hasError())
+        notWholeCharacters(QStringLiteral("key text"), keyText);
+
+    const size_t units = size_t(keyText.size());
+    Derived d{SecretBytes(KeyBytes + units * sizeof(char16_t)), units, {}, salt == nullptr};
+    if (salt)
+        d.salt = *salt;
+    else
+        randombytes_buf(d.salt.data(), d.salt.size());
+    std::memcpy(d.secret.data() + KeyBytes, keyText.utf16(), units * sizeof(char16_t));
+    if (crypto_pwhash(d.secret.data(), KeyBytes, reinterpret_cast<const char*>(utf8.data()),
+                      static_cast<unsigned long long>(end - reinterpret_cast<const char*>(utf8.data())),
+                      d.salt.data(), crypto_pwhash_OPSLIMIT_INTERACTIVE, crypto_pwhash_MEMLIMIT_INTERACTIVE,
                       crypto_pwhash_ALG_ARGON2ID13) != 0)
         plat::raise(plat::err::OutOfMemory, kSource);
     ++derivations_;
-    if (cache_.size() >= kCacheSize) {
-        sodium_memzero(cache_.front().key.data(), KeyBytes);
+    // The key used longest ago goes, its key text wiped with it.
+    if (cache_.size() >= CacheSize)
         cache_.erase(cache_.begin());
-    }
     cache_.push_back(std::move(d));
-    return cache_.back().key;
+    return cache_.back();
 }
 
 QString EncryptionImpl::EncryptString(const QString& Text, const QString& KeyText)
 {
     ensureSodium();
-    const QByteArray keyText = keyTextFor(KeyText);
+    const QStringView keyText = keyTextFor(KeyText);
 
-    Salt salt{};
-    bool found = false;
-    for (const auto& [text, s] : salts_)
-        if (text == keyText) {
-            salt = s;
-            found = true;
-            break;
-        }
-    if (!found) {
-        randombytes_buf(salt.data(), salt.size());
-        salts_.emplace_back(keyText, salt);
+    // The text's UTF-8 goes straight behind the header and is sealed where
+    // it lies; the box is then written out as Base64. A text that cannot
+    // be encrypted unchanged is refused before a key is derived for it.
+    QStringEncoder toUtf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    const size_t room = HeaderBytes + size_t(toUtf8.requiredSpace(Text.size())) + TagBytes;
+    const auto box = std::make_unique_for_overwrite<uint8_t[]>(room);
+    uint8_t* const plain = box.get() + HeaderBytes;
+    const auto plainLength = size_t(toUtf8.appendToBuffer(reinterpret_cast<char*>(plain), Text) -
+                                    reinterpret_cast<char*>(plain));
+    if (toUtf8.hasError()) {
+        sodium_memzero(plain, plainLength);
+        notWholeCharacters(QStringLiteral("text"), Text);
     }
-    const Key& key = derive(keyText, salt);
 
-    const QByteArray plain = Text.toUtf8();
-    std::vector<uint8_t> box(1 + SaltBytes + NonceBytes + plain.size() + TagBytes);
+    const Derived& key = derive(keyText, nullptr);
     box[0] = Version;
-    std::copy(salt.begin(), salt.end(), box.begin() + 1);
-    uint8_t* nonce = box.data() + 1 + SaltBytes;
+    std::copy(key.salt.begin(), key.salt.end(), box.get() + 1);
+    uint8_t* const nonce = box.get() + 1 + SaltBytes;
     randombytes_buf(nonce, NonceBytes);
-    unsigned long long sealed = 0;
-    crypto_aead_xchacha20poly1305_ietf_encrypt(
-        nonce + NonceBytes, &sealed, reinterpret_cast<const unsigned char*>(plain.constData()),
-        static_cast<unsigned long long>(plain.size()), box.data(), 1, nullptr, nonce, key.data());
+    crypto_aead_xchacha20poly1305_ietf_encrypt(plain, nullptr, plain, plainLength, box.get(), 1, nullptr, nonce,
+                                               key.key());
 
-    std::vector<char> text(sodium_base64_encoded_len(box.size(), sodium_base64_VARIANT_ORIGINAL));
-    sodium_bin2base64(text.data(), text.size(), box.data(), box.size(), sodium_base64_VARIANT_ORIGINAL);
-    return QString::fromLatin1(text.data());
+    const size_t boxLength = HeaderBytes + plainLength + TagBytes;
+    QString cipherText(qsizetype(base64::encodedLength(boxLength)), Qt::Uninitialized);
+    base64::encode(box.get(), boxLength, reinterpret_cast<char16_t*>(cipherText.data()));
+    return cipherText;
 }
 
 QString EncryptionImpl::DecryptString(const QString& CipherText, const QString& KeyText)
 {
     ensureSodium();
-    const QByteArray keyText = keyTextFor(KeyText);
+    const QStringView keyText = keyTextFor(KeyText);
     const QString notCipher = QStringLiteral("The text is not cipher text of this program");
     const QString damaged =
         QStringLiteral("The cipher text was changed or cut, or was made with another key");
 
-    // Base64 is plain ASCII; anything else cannot be ours.
-    for (QChar c : CipherText)
-        if (c.unicode() > 0x7F)
-            fail(notCipher);
-    const QByteArray ascii = CipherText.toLatin1();
-    std::vector<uint8_t> box(ascii.size() / 4 * 3 + 3);
-    size_t length = 0;
-    const char* end = nullptr;
-    if (sodium_base642bin(box.data(), box.size(), ascii.constData(), static_cast<size_t>(ascii.size()),
-                          " \t\r\n", &length, &end, sodium_base64_VARIANT_ORIGINAL) != 0 ||
-        end != ascii.constData() + ascii.size())
+    const auto box = std::make_unique_for_overwrite<uint8_t[]>(base64::maxDecodedLength(CipherText.size()) + 1);
+    const qsizetype decoded = base64::decode(CipherText, box.get());
+    if (decoded < 0)
         fail(notCipher);
-    if (length < 1 + SaltBytes + NonceBytes + TagBytes)
+    const auto length = size_t(decoded);
+    if (length < HeaderBytes + TagBytes)
         fail(length == 0 ? notCipher : damaged);
     if (box[0] != Version)
         fail(notCipher);
 
     Salt salt;
-    std::copy(box.begin() + 1, box.begin() + 1 + SaltBytes, salt.begin());
-    const Key& key = derive(keyText, salt);
-    const uint8_t* nonce = box.data() + 1 + SaltBytes;
-    const uint8_t* sealed = nonce + NonceBytes;
-    const size_t sealedLength = length - 1 - SaltBytes - NonceBytes;
-
-    QByteArray plain(static_cast<qsizetype>(sealedLength - TagBytes), Qt::Uninitialized);
+    std::copy(box.get() + 1, box.get() + 1 + SaltBytes, salt.begin());
+    const Derived& key = derive(keyText, &salt);
+    const uint8_t* const nonce = box.get() + 1 + SaltBytes;
+    uint8_t* const sealed = box.get() + HeaderBytes;
     unsigned long long plainLength = 0;
-    if (crypto_aead_xchacha20poly1305_ietf_decrypt(reinterpret_cast<unsigned char*>(plain.data()),
-                                                   &plainLength, nullptr, sealed, sealedLength,
-                                                   box.data(), 1, nonce, key.data()) != 0)
+    if (crypto_aead_xchacha20poly1305_ietf_decrypt(sealed, &plainLength, nullptr, sealed, length - HeaderBytes,
+                                                   box.get(), 1, nonce, key.key()) != 0)
         fail(damaged);
-    plain.truncate(static_cast<qsizetype>(plainLength));
-    // Our own encryption only seals UTF-8; anything else is refused too.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString result = utf8.decode(plain);
-    if (utf8.hasError())
-        fail(damaged);
-    return result;
+
+    // Our own encryption only seals UTF-8; anything else is refused too. A
+    // byte order mark at the start is a character of the text like any other.
+    QStringDecoder fromUtf8(QStringDecoder::Utf8,
+                            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString text = fromUtf8.decode(QByteArrayView(sealed, qsizetype(plainLength)));
+    sodium_memzero(sealed, size_t(plainLength));
+    if (fromUtf8.hasError())
+        fail(QStringLiteral("The sealed bytes are not UTF-8 text: the cipher text was not made by this program"));
+    return text;
 }
 
 } // namespace zg

@@ -171,6 +171,10 @@ QString FilesAndFoldersImpl::AddTrailingBackslash(const QString& Path)
 {
     if (Path.isEmpty() || Path.endsWith(QLatin1Char('\\')))
         return Path;
+    // A closing "/" already separates; it becomes the backslash rather than
+    // being followed by one.
+    if (Path.endsWith(QLatin1Char('/')))
+        return Path.chopped(1) + QLatin1Char('\\');
     return Path + QLatin1Char('\\');
 }
 
@@ -222,21 +226,37 @@ QString FilesAndFoldersImpl::ParentPath(const QString& Path, const QString& Sepa
 {
     if (Separator.isEmpty() || ExtraLevels < 0)
         plat::raise(plat::err::InvalidCall, QStringLiteral("ZorvaneFilesAndFolders"));
+    // A backslash or a slash as the separator names a path separator, and
+    // then both separate, as in the other path functions; any other
+    // separator is the only one.
+    const bool pathSeparator = Separator.size() == 1 && isSeparator(Separator[0]);
+    auto endsInSeparator = [&](const QString& s) {
+        return pathSeparator ? !s.isEmpty() && isSeparator(s.back()) : s.endsWith(Separator);
+    };
+    auto lastSeparator = [&](const QString& s) -> std::pair<qsizetype, qsizetype> {
+        if (!pathSeparator)
+            return {s.lastIndexOf(Separator), Separator.size()};
+        qsizetype i = s.size();
+        while (i > 0 && !isSeparator(s[i - 1]))
+            --i;
+        return {i - 1, 1};
+    };
+
     const qsizetype root = rootLength(Path);
     QString rest = Path.mid(root);
-    if (rest.endsWith(Separator))
-        rest.chop(Separator.size());
+    if (endsInSeparator(rest))
+        rest.chop(lastSeparator(rest).second);
     for (int64_t level = 0; level <= ExtraLevels; ++level) {
         if (rest.isEmpty())
             return {};
-        const qsizetype i = rest.lastIndexOf(Separator);
+        const qsizetype i = lastSeparator(rest).first;
         rest = i < 0 ? QString() : rest.left(i);
     }
     if (rest.isEmpty() && root == 0)
         return {};
     QString result = Path.left(root) + rest;
-    const bool endsInSeparator = result.endsWith(Separator) || (rest.isEmpty() && isSeparator(result.back()));
-    if (TrailingSeparator && !endsInSeparator)
+    const bool ended = endsInSeparator(result) || (rest.isEmpty() && isSeparator(result.back()));
+    if (TrailingSeparator && !ended)
         result += Separator;
     return result;
 }
@@ -246,8 +266,11 @@ QString FilesAndFoldersImpl::RootPath(const QString& Path)
     const qsizetype root = rootLength(Path);
     if (root == 0)
         return {};
+    // The root is written with backslashes: "C:/" gives C:\ and
+    // "//srv/share" gives \\srv\share\ (as the other roots).
     QString r = Path.left(root);
-    if (!isSeparator(r.back()))
+    r.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    if (r.back() != QLatin1Char('\\'))
         r += QLatin1Char('\\');
     return r;
 }

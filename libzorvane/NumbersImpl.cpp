@@ -4,6 +4,10 @@
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstring>
 
 namespace zg {
 
@@ -82,6 +86,21 @@ plat::Variant typedResult(u128 pattern, int16_t dataType, Width w)
     }
 }
 
+// The value of an ASCII digit or letter (either case) as a digit of up to
+// base 36; 99 for any other character. Only ASCII counts: case folding
+// would make letters of other scripts into Latin ones.
+int asciiDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'A' && u <= u'Z')
+        return u - u'A' + 10;
+    if (u >= u'a' && u <= u'z')
+        return u - u'a' + 10;
+    return 99;
+}
+
 plat::Variant digitsToValue(const QString& text, int radix, int16_t dataType, const char* name,
                             const QString& allowed)
 {
@@ -92,19 +111,13 @@ plat::Variant digitsToValue(const QString& text, int radix, int16_t dataType, co
     // Every character is checked before the size, so that a text both too
     // long and wrong reports its wrong characters.
     for (const QChar c : t) {
-        const int d = c.isDigit() && c.unicode() < 128 ? c.unicode() - '0'
-                      : (c.toUpper() >= QLatin1Char('A') && c.toUpper() <= QLatin1Char('Z'))
-                          ? c.toUpper().unicode() - 'A' + 10
-                          : 99;
-        if (d >= radix)
+        if (asciiDigit(c) >= radix)
             badDigits(name, QStringLiteral("The text holds characters the number system does not allow; %1.").arg(allowed));
     }
     u128 value = 0;
     const u128 limit = u128(1) << w.bits;
     for (const QChar c : t) {
-        const QChar u = c.toUpper();
-        const int d = u.isDigit() ? u.unicode() - '0' : u.unicode() - 'A' + 10;
-        value = value * u128(radix) + u128(d);
+        value = value * u128(radix) + u128(asciiDigit(c));
         if (value >= limit)
             tooLarge(name, w.bits, w.isSigned);
     }
@@ -115,6 +128,8 @@ plat::Variant digitsToValue(const QString& text, int radix, int16_t dataType, co
 
 i128 roundedDecimal(const plat::Decimal& d)
 {
+    if (d.scale == 0)
+        return d.negative ? -i128(d.mantissa) : i128(d.mantissa);
     u128 div = 1;
     for (int i = 0; i < d.scale; ++i)
         div *= 10;
@@ -162,22 +177,46 @@ int ownBits(const plat::Variant& v)
     }
 }
 
-QString patternDigits(const plat::Variant& value, int radix, const char* name)
+// The digits of every `PerStep`-digit group of `Shift` bits a digit, so that
+// a pattern is written a group at a time.
+template <int Shift, int PerStep>
+constexpr auto digitGroups()
+{
+    std::array<std::array<char16_t, PerStep>, size_t(1) << (Shift * PerStep)> groups{};
+    for (size_t g = 0; g < groups.size(); ++g)
+        for (int i = 0; i < PerStep; ++i)
+            groups[g][PerStep - 1 - i] = u"0123456789ABCDEF"[(g >> (Shift * i)) & ((1u << Shift) - 1)];
+    return groups;
+}
+
+// The digits of a bit pattern, `Shift` bits a digit, written from the last
+// one back a group at a time straight into the text.
+template <int Shift, int PerStep>
+QString patternText(uint64_t pattern)
+{
+    static constexpr auto groups = digitGroups<Shift, PerStep>();
+    int count = std::max(1, (int(std::bit_width(pattern)) + Shift - 1) / Shift);
+    QString out(count, Qt::Uninitialized);
+    char16_t* end = reinterpret_cast<char16_t*>(out.data()) + count;
+    for (; count >= PerStep; count -= PerStep, pattern >>= Shift * PerStep) {
+        end -= PerStep;
+        std::memcpy(end, groups[pattern & (groups.size() - 1)].data(), sizeof(char16_t) * PerStep);
+    }
+    for (; count > 0; --count, pattern >>= Shift)
+        *--end = u"0123456789ABCDEF"[pattern & ((1u << Shift) - 1)];
+    return out;
+}
+
+// The bit pattern a value is written with in DecToHex, DecToOct and
+// DecToBin: its own width's two's complement for a negative value.
+uint64_t patternOf(const plat::Variant& value, const char* name)
 {
     const i128 v = wholeOf(value, name);
-    const int bits = ownBits(value);
     // Types narrower than 64 bits hold only their own range; the 64-bit
     // width takes both the signed and the unsigned range.
     if (v < -Two63 || v >= Two64)
         tooLarge(name, 64, v < 0);
-    const u128 pattern = v < 0 ? u128(v + (i128(1) << bits)) : u128(v);
-    if (pattern == 0)
-        return QStringLiteral("0");
-    static const char digits[] = "0123456789ABCDEF";
-    QString out;
-    for (u128 p = pattern; p != 0; p /= u128(radix))
-        out.prepend(QLatin1Char(digits[int(p % u128(radix))]));
-    return out;
+    return uint64_t(v < 0 ? v + (i128(1) << ownBits(value)) : v);
 }
 
 i128 checkedWhole(const plat::Variant& value, const char* name, i128 lo, i128 hi, int bits)
@@ -238,12 +277,18 @@ plat::Variant NumbersImpl::BinToDec(const QString& Text, int16_t& DataType)
 
 int16_t NumbersImpl::RomanToDec(const QString& Text)
 {
-    const QString t = Text.trimmed().toUpper();
-    if (t.isEmpty())
+    const QString trimmed = Text.trimmed();
+    if (trimmed.isEmpty())
         badDigits("RomanToDec", QStringLiteral("The text holds no numeral; %1.").arg(QLatin1String(RomanAllowed)));
-    for (const QChar c : t) {
-        if (!QStringLiteral("IVXLCDM").contains(c))
+    // The characters are checked before any case folding: folding to
+    // capitals makes numerals of letters that are none (a dotless i is "I").
+    QString t(trimmed.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < trimmed.size(); ++i) {
+        const char16_t c = trimmed[i].unicode();
+        const char16_t upper = c >= u'a' && c <= u'z' ? char16_t(c - u'a' + u'A') : c;
+        if (!QStringView(u"IVXLCDM").contains(QChar(upper)))
             badDigits("RomanToDec", QStringLiteral("The text holds characters that %1.").arg(QLatin1String(RomanAllowed)));
+        t[i] = QChar(upper);
     }
     // Thousands first (any number of them, so that "MMMM" reads as too
     // large rather than malformed), then the usual subtractive form below
@@ -267,17 +312,17 @@ int16_t NumbersImpl::RomanToDec(const QString& Text)
 
 QString NumbersImpl::DecToHex(const plat::Variant& Value)
 {
-    return patternDigits(Value, 16, "DecToHex");
+    return patternText<4, 2>(patternOf(Value, "DecToHex"));
 }
 
 QString NumbersImpl::DecToOct(const plat::Variant& Value)
 {
-    return patternDigits(Value, 8, "DecToOct");
+    return patternText<3, 2>(patternOf(Value, "DecToOct"));
 }
 
 QString NumbersImpl::DecToBin(const plat::Variant& Value)
 {
-    return patternDigits(Value, 2, "DecToBin");
+    return patternText<1, 8>(patternOf(Value, "DecToBin"));
 }
 
 QString NumbersImpl::DecToRoman(const plat::Variant& Value)

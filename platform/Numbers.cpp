@@ -4,6 +4,7 @@
 #include "Units.h"
 #include "Variant.h"
 
+#include <QLocale>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -257,7 +258,9 @@ QString singleText(float v)
     return QString::fromLatin1(buf, int(res.ptr - buf)).toUpper();
 }
 
-QString formatThousands(double v)
+QString formatThousands(double v) { return formatThousands(v, QLocale()); }
+
+QString formatThousands(double v, const QLocale& locale)
 {
     // The formatter rounds a half away from zero (unlike the whole-number
     // conversions), and a zero shows no digits at all with "#".
@@ -266,10 +269,18 @@ QString formatThousands(double v)
         r += v < 0 ? -1.0 : 1.0;
     if (r == 0.0 || !std::isfinite(r))
         return QString();
-    QString digits = QString::number(std::fabs(r), 'f', 0);
-    for (int pos = int(digits.size()) - 3; pos > 0; pos -= 3)
-        digits.insert(pos, u',');
-    return r < 0 ? u'-' + digits : digits;
+    const QString digits = QString::number(std::fabs(r), 'f', 0);
+    const QString separator = locale.groupSeparator();
+    QString out;
+    out.reserve(1 + digits.size() + digits.size() / 3 * separator.size());
+    if (r < 0)
+        out += u'-';
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            out += separator;
+        out += digits[i];
+    }
+    return out;
 }
 
 QString Hex(int32_t v) { return QString::number(uint32_t(v), 16).toUpper(); }

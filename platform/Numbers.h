@@ -5,6 +5,8 @@
 #include <QString>
 #include <cstdint>
 
+class QLocale;
+
 namespace plat {
 
 class Variant;
@@ -49,8 +51,9 @@ int32_t checked32(int64_t v);
 // no trailing zeros, "E+nn" forms for very large or small values.
 QString numberText(double v);
 QString singleText(float v); // 7 significant digits
-// Format(v, "#,##"): thousands separators, 0 gives "".
+// Format(v, "#,##"): thousands separators, 0 gives "" (see below).
 QString formatThousands(double v);
+QString formatThousands(double v, const QLocale& locale);
 // Hex in upper case, two's complement of the value's width (16 or 32 bits).
 QString Hex(int32_t v);
 QString Hex16(int16_t v);
@@ -61,9 +64,15 @@ QString Hex16(int16_t v);
 // 7 significant digits), and "True" / "False".
 QString booleanText(bool v);
 // Format(v, "#,##") is formatThousands above: the digits grouped by thousands
-// with ",", a "-" before a negative number, halves rounded away from zero;
-// a value that rounds to 0 gives "" (the "#" placeholders show no digit for
-// zero), as the runtime's formatter gives it.
+// with the locale's group separator, a "-" before a negative number, halves
+// rounded away from zero; a value that rounds to 0 gives "" (the "#"
+// placeholders show no digit for zero), as the runtime's formatter gives it.
+// The locale is the program's, QLocale(): the system's (LC_ALL, LC_NUMERIC
+// or LANG, read from Qt's own locale data, so a locale the machine has not
+// generated still counts) unless QLocale::setDefault chose another. The C
+// and POSIX locales group with ","; the digits are always 0 to 9, and the
+// groups always thousands, whatever grouping the locale writes its own
+// numbers with.
 //
 // A time span as "HH:NN:SS": hours, minutes and seconds, each at least two
 // digits with leading zeros. The hours go on past 24 ("25:00:00" for 25

@@ -2,7 +2,9 @@
 // any QApplication exists, then runs GoogleTest inside one QApplication.
 // The desktop tier's programs (ZG_DESKTOP_TEST) run on the tier's display
 // when there is one (ZG_DESKTOP_DISPLAY), and offscreen, skipping, when not.
+// Every test program writes numbers for the C locale (see below).
 #include <QApplication>
+#include <QLocale>
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <sys/stat.h>
@@ -25,5 +27,8 @@ int main(int argc, char** argv)
     qputenv("ZG_TEST", "1");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    // Numbers are written for the C locale whatever the machine's is; a test
+    // that needs another sets it and puts this one back.
+    QLocale::setDefault(QLocale::c());
     return RUN_ALL_TESTS();
 }

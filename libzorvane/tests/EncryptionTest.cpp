@@ -2,7 +2,10 @@
 #include "Error.h"
 #include "QtPrinters.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
+#include <sodium.h>
+#include <vector>
 
 namespace {
 
@@ -29,8 +32,9 @@ TEST(Encryption, RoundTripGivesTheExactCharactersBackThroughPrintableText)
         const QString cipher = e.EncryptString(text, {});
         for (QChar c : cipher)
             ASSERT_TRUE(c.isLetterOrNumber() || c == '+' || c == '/' || c == '=') << cipher.toStdString();
-        if (text.size() >= 10)
+        if (text.size() >= 10) {
             EXPECT_FALSE(cipher.contains(text.left(10)));
+        }
         EXPECT_EQ(e.DecryptString(cipher, {}), text);
     }
     // Line breaks and spaces a text box may add around or inside are ignored.
@@ -79,6 +83,103 @@ TEST(Encryption, ChangedCutForeignOrWrongKeyTextRaisesAClearErrorNeverGarbage)
     expectRefused(QString());
     expectRefused(cipher, QStringLiteral("another key"));
     EXPECT_EQ(raised([&] { e.DecryptString(cipher); }).first, 0);
+}
+
+TEST(Encryption, TextThatIsNotWholeCharactersIsRefusedNeverChanged)
+{
+    zg::EncryptionImpl e;
+    e.setEncryptionKey(kKey);
+    // Half of a surrogate pair is no character: UTF-8 has no form for it.
+    const QString halves[] = {QStringLiteral("A") + QChar(0xD800) + QStringLiteral("B"),
+                              QStringLiteral("AB") + QChar(0xD800), QChar(0xDC00) + QStringLiteral("AB"),
+                              QStringLiteral("A") + QChar(0xDC00) + QChar(0xD800)};
+    for (const QString& text : halves) {
+        const auto [number, description] = raised([&] { e.EncryptString(text); });
+        EXPECT_EQ(number, plat::err::InvalidCall);
+        EXPECT_TRUE(description.contains("surrogate")) << description.toStdString();
+    }
+    EXPECT_EQ(raised([&] { e.EncryptString(kText, QStringLiteral("key") + QChar(0xDBFF)); }).first,
+              plat::err::InvalidCall);
+    EXPECT_EQ(e.derivations(), 0);
+    // Whole pairs, a byte order mark and the highest characters come back.
+    const QString edges = QChar(0xFEFF) + QStringLiteral("a") + QChar(0xFEFF) + QChar(0xDBFF) + QChar(0xDFFF) +
+                          QChar(0xFFFF) + QChar(0);
+    EXPECT_EQ(e.DecryptString(e.EncryptString(edges)), edges);
+}
+
+// A cipher text sealed with the key text outside this program, holding
+// bytes that no text of ours is encrypted to.
+QString foreignCipherText(const std::vector<QByteArray>& plains, const QByteArray& keyText, QStringList& out)
+{
+    if (sodium_init() < 0)
+        return {};
+    unsigned char salt[16], key[32];
+    randombytes_buf(salt, sizeof salt);
+    if (crypto_pwhash(key, sizeof key, keyText.constData(), size_t(keyText.size()), salt,
+                      crypto_pwhash_OPSLIMIT_INTERACTIVE, crypto_pwhash_MEMLIMIT_INTERACTIVE,
+                      crypto_pwhash_ALG_ARGON2ID13) != 0)
+        return {};
+    for (const QByteArray& plain : plains) {
+        std::vector<unsigned char> box(1 + 16 + 24 + size_t(plain.size()) + 16);
+        box[0] = 1;
+        std::copy(salt, salt + 16, box.begin() + 1);
+        randombytes_buf(box.data() + 17, 24);
+        crypto_aead_xchacha20poly1305_ietf_encrypt(box.data() + 41, nullptr,
+                                                   reinterpret_cast<const unsigned char*>(plain.constData()),
+                                                   size_t(plain.size()), box.data(), 1, nullptr, box.data() + 17, key);
+        std::vector<char> text(sodium_base64_encoded_len(box.size(), sodium_base64_VARIANT_ORIGINAL));
+        sodium_bin2base64(text.data(), text.size(), box.data(), box.size(), sodium_base64_VARIANT_ORIGINAL);
+        out << QString::fromLatin1(text.data());
+    }
+    return out.value(0);
+}
+
+TEST(Encryption, SealedBytesThatAreNoUtf8TextAreRefused)
+{
+    QStringList ciphers;
+    const std::vector<QByteArray> plains = {
+        QByteArray("A\xED\xA0\x80" "B"), // a surrogate written as if a character
+        QByteArray("A\xC0\x80" "B"),      // a character in more bytes than it needs
+        QByteArray("A\xFF" "B"),
+        QByteArray("AB\xE2\x82"),         // cut inside a character
+        QByteArray("\xEF\xBB\xBF" "AB"), // a byte order mark is a character like any other
+    };
+    ASSERT_FALSE(foreignCipherText(plains, kKey.toUtf8(), ciphers).isEmpty());
+    zg::EncryptionImpl e;
+    e.setEncryptionKey(kKey);
+    for (int i = 0; i < 4; ++i) {
+        const auto [number, description] = raised([&] { e.DecryptString(ciphers[i]); });
+        EXPECT_EQ(number, plat::err::InvalidCall) << i;
+        EXPECT_TRUE(description.contains("UTF-8")) << description.toStdString();
+    }
+    EXPECT_EQ(e.DecryptString(ciphers[4]), QChar(0xFEFF) + QStringLiteral("AB"));
+}
+
+TEST(Encryption, KeyTextsAreKeptForTheLastFewKeysOnly)
+{
+    zg::EncryptionImpl e;
+    const int keys = int(zg::EncryptionImpl::CacheSize) + 2;
+    for (int i = 0; i < keys; ++i)
+        e.EncryptString(QStringLiteral("x"), QStringLiteral("key %1").arg(i));
+    EXPECT_EQ(e.keyTextsHeld(), int(zg::EncryptionImpl::CacheSize));
+    EXPECT_EQ(e.derivations(), keys);
+    // The key used last is still at hand: its messages need no derivation.
+    const QString last = QStringLiteral("key %1").arg(keys - 1);
+    EXPECT_EQ(e.DecryptString(e.EncryptString(kText, last), last), kText);
+    EXPECT_EQ(e.derivations(), keys);
+    // The first one was let go and is derived again.
+    e.EncryptString(kText, QStringLiteral("key 0"));
+    EXPECT_EQ(e.derivations(), keys + 1);
+    EXPECT_EQ(e.keyTextsHeld(), int(zg::EncryptionImpl::CacheSize));
+}
+
+TEST(Encryption, CipherTextKeptFromEarlierVersionsStillDecrypts)
+{
+    zg::EncryptionImpl e;
+    e.setEncryptionKey(QStringLiteral("kept key"));
+    EXPECT_EQ(e.DecryptString(QStringLiteral("Ae5AMkQSLa6o+waxHBkyODmDDrHi1FO/f8B8nwZHjkMvTKK5ZnDIlFy6Y6Co7v83yptcuw6"
+                                             "uysyd+mwPevwJaHbmdAIG54NWWqOy0qaBQHEi2FqRcm7vWGlirG8xGtOog76QfD9s2gg=")),
+              QString::fromUtf8("Kept since the first version: \u00E4\u00F6\u00FC \u20AC \U0001D11E\r\n"));
 }
 
 TEST(Encryption, AnEmptyKeyRaisesAClearErrorOnUse)

@@ -3,7 +3,10 @@
 #include "QtPrinters.h"
 #include "RaisedError.h"
 
+#include <charconv>
 #include <gtest/gtest.h>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -132,6 +135,26 @@ TEST_F(NumberConversions, DecimalsAreWrittenInTheValuesOwnWidth)
     EXPECT_EQ(raisedError([&] { n.DecToHex(Variant::null()); }), 94);
 }
 
+TEST_F(NumberConversions, DigitsOfEveryLengthAgreeWithTheStandardLibrary)
+{
+    // Every length of pattern in each base, full groups and partial ones.
+    uint64_t state = 7;
+    for (int width = 0; width <= 64; ++width) {
+        for (int i = 0; i < 20; ++i) {
+            state = state * 6364136223846793005ull + 1442695040888963407ull;
+            const uint64_t top = width == 0 ? 0 : uint64_t(1) << (width - 1);
+            const uint64_t v = width == 0 ? 0 : top | (state & (top - 1));
+            const Variant value(dec(std::to_string(v).c_str()));
+            for (const auto& [base, text] : {std::pair{2, n.DecToBin(value)}, std::pair{8, n.DecToOct(value)},
+                                             std::pair{16, n.DecToHex(value)}}) {
+                char expected[65];
+                const auto end = std::to_chars(expected, expected + 64, v, base).ptr;
+                ASSERT_EQ(text, QString::fromLatin1(expected, end - expected).toUpper()) << v << " base " << base;
+            }
+        }
+    }
+}
+
 TEST_F(NumberConversions, RomanNumeralsBothWays)
 {
     EXPECT_EQ(n.DecToRoman(Variant(int16_t(1))), "I");
@@ -153,6 +176,11 @@ TEST_F(NumberConversions, RomanNumeralsBothWays)
         EXPECT_EQ(raisedError([&] { n.RomanToDec(QString::fromLatin1(bad)); }), ZorvaneNumbers::ErrBadDigits) << bad;
     EXPECT_EQ(raisedError([&] { n.RomanToDec("XIZ"); }), ZorvaneNumbers::ErrBadDigits);
     EXPECT_EQ(raisedError([&] { n.RomanToDec("12"); }), ZorvaneNumbers::ErrBadDigits);
+    // Only the seven ASCII letters are numerals: a dotless i folds to "I"
+    // in capitals, a fullwidth or Roman-numeral-sign letter looks like one.
+    for (const char16_t* bad : {u"\u0131v", u"X\u0131", u"\uFF29V", u"\u2163", u"\u216Ci"})
+        EXPECT_EQ(raisedError([&] { n.RomanToDec(QString::fromUtf16(bad)); }), ZorvaneNumbers::ErrBadDigits)
+            << QString::fromUtf16(bad).toStdString();
 }
 
 TEST_F(NumberConversions, SignedAndUnsignedReadingsAreExactAtEveryWidth)

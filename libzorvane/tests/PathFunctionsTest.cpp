@@ -73,6 +73,35 @@ TEST(PathFunctions, TrailingBackslashNeverDoublesAndParentOptions)
     EXPECT_THROW(f.ParentPath("C:\\a", "\\", -1, false), plat::RuntimeError);
 }
 
+TEST(PathFunctions, ASlashSeparatesNamesWhereverABackslashDoes)
+{
+    zg::FilesAndFoldersImpl f;
+    // Roots end in a backslash, whichever separators the path has.
+    EXPECT_EQ(f.RootPath("C:/a"), "C:\\");
+    EXPECT_EQ(f.RootPath("c:/"), "c:\\");
+    EXPECT_EQ(f.RootPath("//srv/share/x"), "\\\\srv\\share\\");
+    EXPECT_EQ(f.RootPath("\\\\srv/share"), "\\\\srv\\share\\");
+    EXPECT_EQ(f.RootPath("/top/x"), "\\");
+    EXPECT_EQ(f.RootPath("a/b"), "");
+
+    // A path ending in either separator ends in one backslash, never two.
+    EXPECT_EQ(f.AddTrailingBackslash("C:\\a/"), "C:\\a\\");
+    EXPECT_EQ(f.AddTrailingBackslash("C:/"), "C:\\");
+    EXPECT_EQ(f.AddTrailingBackslash("/"), "\\");
+    EXPECT_EQ(f.AddTrailingBackslash("C:/a/") + "x.txt", "C:/a\\x.txt");
+
+    // The parent with "\" as the separator and the last name agree on where
+    // the last name starts.
+    EXPECT_EQ(f.ParentPath("C:\\a/b", "\\", 0, false), "C:\\a");
+    EXPECT_EQ(f.FilenameOnly("C:\\a/b"), "b");
+    EXPECT_EQ(f.ParentPath("C:/a/b/c/", "\\", 1, false), "C:/a");
+    EXPECT_EQ(f.ParentPath("C:/a/b", "\\", 0, true), "C:/a\\");
+    EXPECT_EQ(f.ParentPath("C:/a", "\\", 0, true), "C:/");
+    EXPECT_EQ(f.ParentPath("a/b", "\\", 0, false), "a");
+    // Any other separator is the only one.
+    EXPECT_EQ(f.ParentPath("C:\\x.y/z.w", ".", 0, false), "C:\\x.y/z");
+}
+
 TEST(PathFunctions, ShortNamesAsAFatVolumeGivesThem)
 {
     EXPECT_TRUE(zg::isShortName("README.TXT"));

@@ -4,6 +4,7 @@
 #include "QtPrinters.h"
 #include "Variant.h"
 
+#include <QLocale>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -41,6 +42,30 @@ TEST(ValueText, DigitGroupingOfLargeCountsAndNegativeValues)
     EXPECT_EQ(formatThousands(-0.4), "");
     EXPECT_EQ(formatThousands(-1000000), "-1,000,000");
     EXPECT_EQ(formatThousands(std::numeric_limits<double>::infinity()), "");
+}
+
+TEST(ValueText, DigitsAreGroupedByThousandsWithTheLocalesSeparator)
+{
+    // Qt's C locale, which the C and POSIX environments give, groups with
+    // "," (the C library's own C locale has no separator at all).
+    for (const char* name : {"C", "POSIX", "C.UTF-8"})
+        EXPECT_EQ(formatThousands(-1234567, QLocale(QString::fromLatin1(name))), "-1,234,567") << name;
+    EXPECT_EQ(formatThousands(25274781696.0, QLocale(QStringLiteral("de_DE"))), "25.274.781.696");
+    EXPECT_EQ(formatThousands(1234567, QLocale(QStringLiteral("fr_FR"))), u"1\u202F234\u202F567");
+    EXPECT_EQ(formatThousands(1234567, QLocale(QStringLiteral("de_CH"))), u"1\u2019234\u2019567");
+    // Groups of three even where the locale writes its own numbers in
+    // other groups, and digits 0 to 9 even where it writes others.
+    EXPECT_EQ(formatThousands(1234567, QLocale(QStringLiteral("hi_IN"))), "1,234,567");
+    EXPECT_EQ(formatThousands(1234567, QLocale(QStringLiteral("ar_EG"))), u"1\u066C234\u066C567");
+    EXPECT_EQ(formatThousands(999, QLocale(QStringLiteral("de_DE"))), "999");
+    EXPECT_EQ(formatThousands(0.4, QLocale(QStringLiteral("de_DE"))), "");
+
+    // Without a locale of its own the program's is used.
+    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+    const QString german = formatThousands(1000);
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(german, "1.000");
+    EXPECT_EQ(formatThousands(1000), "1,000");
 }
 
 TEST(ValueText, TimeSpansInHoursMinutesAndSeconds)

@@ -11,6 +11,7 @@
 #include <ZorvaneMemory.h>
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -83,6 +84,20 @@ TEST_F(MemoryDemo, BoxesAreFilledInOrderFromAFreshObjectEach)
     EXPECT_EQ(form->txtPageSize->Text(), "4096");
     EXPECT_EQ(form->txtMinimumApplicationAddress->Text(), "00010000");
     EXPECT_EQ(form->txtMaximumApplicationAddress->Text(), "FFFFFFFF");
+}
+
+TEST_F(MemoryDemo, SizesAreGroupedWithTheSeparatorOfTheProgramsLocale)
+{
+    // The machine need not have the German locale generated: Qt's own data
+    // for it is chosen as the program's locale.
+    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+    form->Load();
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(form->txtTotalPhysical->Text(), "25.273.421.824");
+    EXPECT_EQ(form->txtAvailablePageFile->Text(), "1.234.567");
+    EXPECT_EQ(form->txtAvailableVirtual->Text(), "999");
+    // Plain decimals are not grouped.
+    EXPECT_EQ(form->txtAllocationGranularity->Text(), "65536");
 }
 
 TEST_F(MemoryDemo, LabelsAndClose)
