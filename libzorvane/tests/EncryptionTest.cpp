@@ -29,8 +29,9 @@ TEST(Encryption, RoundTripGivesTheExactCharactersBackThroughPrintableText)
         const QString cipher = e.EncryptString(text, {});
         for (QChar c : cipher)
             ASSERT_TRUE(c.isLetterOrNumber() || c == '+' || c == '/' || c == '=') << cipher.toStdString();
-        if (text.size() >= 10)
+        if (text.size() >= 10) {
             EXPECT_FALSE(cipher.contains(text.left(10)));
+        }
         EXPECT_EQ(e.DecryptString(cipher, {}), text);
     }
     // Line breaks and spaces a text box may add around or inside are ignored.
