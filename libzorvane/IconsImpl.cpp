@@ -47,14 +47,10 @@ QImage decodeIconImage(icons::Bytes data, const icons::Entry& entry)
     if (entry.offset > data.size() || entry.size > data.size() - entry.offset)
         return {};
     const icons::Bytes bytes = data.subspan(entry.offset, entry.size);
-    if (entry.format == icons::Format::Png) {
-        QImage image;
-        if (!image.loadFromData(bytes.data(), static_cast<int>(bytes.size()), "PNG"))
-            return {};
-        return image.convertToFormat(QImage::Format_ARGB32);
-    }
     icons::Pixels px;
-    if (!icons::decodeBmp(bytes, px))
+    const bool decoded =
+        entry.format == icons::Format::Png ? icons::decodePng(bytes, px) : icons::decodeBmp(bytes, px);
+    if (!decoded)
         return {};
     QImage image(px.width, px.height, QImage::Format_ARGB32);
     for (int y = 0; y < px.height; ++y)

@@ -172,9 +172,15 @@ private:
 std::optional<size_t> PeReader::map(uint64_t rva, uint64_t length) const
 {
     for (const Section& s : sections_) {
-        if (rva >= s.virtualAddress && rva - s.virtualAddress <= s.rawSize &&
-            length <= s.rawSize - (rva - s.virtualAddress))
-            return static_cast<size_t>(s.rawPointer + (rva - s.virtualAddress));
+        if (rva < s.virtualAddress || rva - s.virtualAddress > s.rawSize ||
+            length > s.rawSize - (rva - s.virtualAddress))
+            continue;
+        // A section without data may name any file offset at all: the
+        // range is checked against the file itself, even when empty.
+        const uint64_t offset = uint64_t(s.rawPointer) + (rva - s.virtualAddress);
+        if (!fits(d_, offset, length))
+            return std::nullopt;
+        return static_cast<size_t>(offset);
     }
     return std::nullopt;
 }

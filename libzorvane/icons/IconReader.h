@@ -1,6 +1,7 @@
 // The icon reader's core: icon files (.ico) and Windows executables and
 // libraries (PE32 and PE32+) in, icon groups and pixels out. Plain bytes, no
-// Qt, no file system, so a fuzzer can drive it directly.
+// Qt, no file system, so a fuzzer can drive it directly; PNG images are
+// decoded by libpng.
 //
 // Every offset and size read from the data is checked against the data
 // before use, and all work is bounded by the data's size: any input gives an
@@ -56,6 +57,12 @@ struct Pixels {
 // mask). Bit depths 1, 4, 8, 24 and 32; a 32-bit image whose alpha is all
 // zero takes its transparency from the mask. False for anything unusable.
 bool decodeBmp(Bytes image, Pixels& out);
+
+// Decodes a PNG icon image of any valid kind (every colour type and depth,
+// transparency chunk, interlacing); 16-bit samples are rounded to 8 bits.
+// Colour values are the file's own (no gamma or colour-space correction).
+// False for anything unusable, and for images over MaxSide.
+bool decodePng(Bytes image, Pixels& out);
 
 // The size and depth a BMP or PNG icon image declares, when usable.
 bool checkBmp(Bytes image, int& width, int& height, int& bitCount);

@@ -45,7 +45,7 @@ protected:
 
 TEST_F(DiskInfo, AFixedExtFourDiskFromItsStatisticsWithoutWrapping)
 {
-    probe->drives['C'] = {"/", "/dev/nvme0n1p2", "nvme0n1p2", "ext4", 3, true, "root"};
+    probe->drives['C'] = {"/", "/dev/nvme0n1p2", "nvme0n1p2", "ext4", 3, true, "root", ""};
     // 40 TiB in 4 KiB blocks: more clusters than 32 bits hold.
     probe->spaces["/"] = {4096, 10737418240ull, 5368709120ull, 4831838208ull};
     probe->sectors["nvme0n1p2"] = 512;
@@ -74,7 +74,7 @@ TEST_F(DiskInfo, AFixedExtFourDiskFromItsStatisticsWithoutWrapping)
 
 TEST_F(DiskInfo, FileSystemsAreToldApart)
 {
-    probe->drives['E'] = {"/media/stick", "/dev/sdb1", "sdb1", "vfat", 2, true, ""};
+    probe->drives['E'] = {"/media/stick", "/dev/sdb1", "sdb1", "vfat", 2, true, "", ""};
     probe->spaces["/media/stick"] = {4096, 100000, 50000, 50000};
     probe->sectors["sdb1"] = 4096;
     probe->identities["sdb1"] = {"STICK", "1A2B-3C4D", "vfat", "FAT32"};
@@ -93,13 +93,13 @@ TEST_F(DiskInfo, FileSystemsAreToldApart)
     probe->spaces["/media/stick"].blocks = 65524;
     EXPECT_TRUE(disk("E")->IsFAT());
 
-    probe->drives['F'] = {"/media/cd", "/dev/sr0", "sr0", "iso9660", 5, true, "DISC"};
+    probe->drives['F'] = {"/media/cd", "/dev/sr0", "sr0", "iso9660", 5, true, "DISC", ""};
     probe->spaces["/media/cd"] = {2048, 300000, 0, 0};
     probe->sectors["sr0"] = 2048;
     EXPECT_TRUE(disk("F")->IsCDFS());
     EXPECT_EQ(disk("F")->VolumeName(), "DISC"); // the drive map's label when the volume gives none
     EXPECT_EQ(disk("F")->SectorsPerCluster(), 1);
-    probe->drives['G'] = {"/mnt/win", "/dev/sda3", "sda3", "fuseblk", 3, true, ""};
+    probe->drives['G'] = {"/mnt/win", "/dev/sda3", "sda3", "fuseblk", 3, true, "", ""};
     probe->spaces["/mnt/win"] = {4096, 1000, 10, 10};
     probe->identities["sda3"] = {"", "0123456789ABCDEF", "ntfs", ""};
     EXPECT_TRUE(disk("G")->IsNTFS());
@@ -108,14 +108,14 @@ TEST_F(DiskInfo, FileSystemsAreToldApart)
 
 TEST_F(DiskInfo, NetworkSharesAndDrivesThatAreNotReady)
 {
-    probe->drives['N'] = {"/mnt/nas", "//nas/public/", "", "cifs", 4, true, ""};
-    probe->drives['M'] = {"/mnt/nfs", "fileserver:/export/home", "", "nfs4", 4, true, ""};
+    probe->drives['N'] = {"/mnt/nas", "//nas/public/", "", "cifs", 4, true, "", ""};
+    probe->drives['M'] = {"/mnt/nfs", "fileserver:/export/home", "", "nfs4", 4, true, "", ""};
     probe->spaces["/mnt/nas"] = probe->spaces["/mnt/nfs"] = {1024, 10, 5, 5};
     EXPECT_EQ(disk("N")->ShareName(), "\\\\nas\\public");
     EXPECT_EQ(disk("M")->ShareName(), "\\\\fileserver\\export\\home");
     EXPECT_EQ(disk("N")->DriveType(), 4);
 
-    probe->drives['D'] = {"", "", "sr0", "", 5, false, ""};
+    probe->drives['D'] = {"", "", "sr0", "", 5, false, "", ""};
     const auto d = disk("D");
     EXPECT_FALSE(d->IsReady());
     EXPECT_EQ(d->DriveType(), 5);
@@ -125,7 +125,7 @@ TEST_F(DiskInfo, NetworkSharesAndDrivesThatAreNotReady)
     EXPECT_FALSE(disk("Q")->IsReady());
     EXPECT_EQ(disk("Q")->DriveType(), 1);
     // A mounted drive whose statistics fail is not ready either.
-    probe->drives['H'] = {"/mnt/gone", "/dev/sdc1", "sdc1", "ext4", 2, true, ""};
+    probe->drives['H'] = {"/mnt/gone", "/dev/sdc1", "sdc1", "ext4", 2, true, "", ""};
     EXPECT_FALSE(disk("H")->IsReady());
 }
 

@@ -234,6 +234,38 @@ TEST(IconReader, DamagedAndForeignDataGiveNoIconsOrLeaveOutOnlyTheBadImage)
     EXPECT_TRUE(readIcons(bad).empty());
 }
 
+// A library whose one icon group lies in a section without data, that
+// section's file offset far past the end of the file.
+Blob groupInAnEmptySectionPastTheEnd()
+{
+    Blob pe = resourceLibrary({{bmpImage(pattern(16, 16), 4)}});
+    auto put32 = [&](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            pe[at + i] = uint8_t(v >> (8 * i));
+    };
+    const size_t sections = 0x40 + 24 + 224; // after the PE32 optional header
+    pe[0x40 + 4 + 2] = 2;                    // a second section...
+    put32(sections + 40 + 12, 0x8000);       // ...at this address
+    put32(sections + 40 + 16, 0);            // no data
+    put32(sections + 40 + 20, 0x100000);     // said to start 1 MiB in
+    // The group's data entry (after the tree's three directories, two
+    // language directories and the image's data entry) moved there, empty.
+    const size_t groupData = 0x200 + 144;
+    EXPECT_EQ(pe[groupData + 4], 6 + 14); // it is the group's (one image)
+    put32(groupData, 0x8000);
+    put32(groupData + 4, 0);
+    return pe;
+}
+
+TEST(IconReader, ADataEntryInAnEmptySectionPastTheEndGivesNoIcons)
+{
+    const Blob pe = groupInAnEmptySectionPastTheEnd();
+    EXPECT_TRUE(readIcons(pe).empty());
+    zg::IconsImpl icons;
+    icons.setData(pe);
+    EXPECT_EQ(icons.IconCount(), 0);
+}
+
 TEST(IconsObject, FilesWithoutIconsFoldersPipesAndMissingFilesGiveNoIcons)
 {
     QTemporaryDir dir;
