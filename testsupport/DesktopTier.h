@@ -34,11 +34,12 @@ inline QString missing()
 }
 
 // The environment a program of the suite gets when a test starts it on the
-// tier's display and sound server, as a user's desktop would start it.
-inline QProcessEnvironment programEnvironment()
+// tier's display (or another that the test started) and the tier's sound
+// server, as a user's desktop would start it.
+inline QProcessEnvironment programEnvironment(const QByteArray& displayName = display())
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), QString::fromLocal8Bit(display()));
+    env.insert(QStringLiteral("DISPLAY"), QString::fromLocal8Bit(displayName));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.remove(QStringLiteral("ZG_TEST"));
     env.remove(QStringLiteral("ZG_DESKTOP_TEST"));

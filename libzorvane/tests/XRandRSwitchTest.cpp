@@ -5,51 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
-#include <X11/Xlib.h>
-#include <X11/extensions/Xrandr.h>
+#include "XRandRTestMode.h" // Xlib's macros after every Qt header
 
 namespace {
 
-// Gives the private server's output a second mode, 800 x 600 with timings
-// of 60 Hz, for as long as this connection lives.
-class ExtraMode {
-public:
-    explicit ExtraMode(const QByteArray& display) : d_(XOpenDisplay(display.constData()))
-    {
-        if (!d_)
-            return;
-        const Window root = DefaultRootWindow(d_);
-        XRRScreenResources* res = XRRGetScreenResourcesCurrent(d_, root);
-        if (!res || res->noutput < 1)
-            return;
-        XRRModeInfo info;
-        std::memset(&info, 0, sizeof info);
-        char name[] = "800x600_test";
-        info.width = 800;
-        info.height = 600;
-        info.dotClock = 40000000;
-        info.hTotal = 1056;
-        info.vTotal = 628;
-        info.name = name;
-        info.nameLength = sizeof name - 1;
-        id_ = XRRCreateMode(d_, root, &info);
-        XRRAddOutputMode(d_, res->outputs[0], id_);
-        XSync(d_, False);
-        XRRFreeScreenResources(res);
-    }
-    ~ExtraMode()
-    {
-        if (d_)
-            XCloseDisplay(d_);
-    }
-    uint64_t id() const { return id_; }
-
-private:
-    Display* d_;
-    uint64_t id_ = 0;
-};
+using ExtraMode = zgtest::XRandRTestMode;
 
 class RealSwitch : public ::testing::Test {
 protected:

@@ -30,136 +30,11 @@
 #include <vector>
 
 // The X headers come last: their macros would clash with the toolkit's.
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
+#include <X11TestClient.h>
 
 namespace {
 
-int ignoreErrors(Display*, XErrorEvent*) { return 0; }
-
-// The test's own connection to a display, and what it reads there.
-class Screen {
-public:
-    explicit Screen(const QByteArray& name) : d_(XOpenDisplay(name.constData()))
-    {
-        XSetErrorHandler(ignoreErrors);
-    }
-    ~Screen()
-    {
-        if (d_)
-            XCloseDisplay(d_);
-    }
-    Screen(const Screen&) = delete;
-    Screen& operator=(const Screen&) = delete;
-    bool isOpen() const { return d_; }
-
-    std::vector<long> cardinals(Window w, const char* property, Atom type) const
-    {
-        Atom actual = 0;
-        int format = 0;
-        unsigned long count = 0, after = 0;
-        unsigned char* data = nullptr;
-        std::vector<long> out;
-        if (XGetWindowProperty(d_, w, XInternAtom(d_, property, False), 0, 4096, False, type, &actual, &format,
-                               &count, &after, &data)
-                == Success
-            && data) {
-            if (actual == type && format == 32)
-                out.assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + count);
-            XFree(data);
-        }
-        return out;
-    }
-
-    QString name(Window w) const
-    {
-        Atom actual = 0;
-        int format = 0;
-        unsigned long count = 0, after = 0;
-        unsigned char* data = nullptr;
-        QString out;
-        if (XGetWindowProperty(d_, w, XInternAtom(d_, "_NET_WM_NAME", False), 0, 1024, False, AnyPropertyType,
-                               &actual, &format, &count, &after, &data)
-                == Success
-            && data) {
-            if (format == 8)
-                out = QString::fromUtf8(reinterpret_cast<const char*>(data), int(count));
-            XFree(data);
-        }
-        return out;
-    }
-
-    // The work area of the window manager, or the whole screen.
-    QRect workArea() const
-    {
-        const std::vector<long> area = cardinals(root(), "_NET_WORKAREA", XA_CARDINAL);
-        if (area.size() >= 4)
-            return QRect(int(area[0]), int(area[1]), int(area[2]), int(area[3]));
-        XWindowAttributes a{};
-        XGetWindowAttributes(d_, root(), &a);
-        return QRect(0, 0, a.width, a.height);
-    }
-
-    // The top-level windows of a process, shown on the screen: from the
-    // window manager's list of its clients, or the root's children when no
-    // manager keeps one.
-    std::vector<Window> shownWindowsOf(qint64 pid) const
-    {
-        std::vector<Window> candidates;
-        for (long w : cardinals(root(), "_NET_CLIENT_LIST", XA_WINDOW))
-            candidates.push_back(Window(w));
-        if (candidates.empty()) {
-            Window rootReturn = 0, parent = 0, *children = nullptr;
-            unsigned int n = 0;
-            if (XQueryTree(d_, root(), &rootReturn, &parent, &children, &n) && children) {
-                candidates.assign(children, children + n);
-                XFree(children);
-            }
-        }
-        std::vector<Window> out;
-        for (Window w : candidates) {
-            const std::vector<long> owner = cardinals(w, "_NET_WM_PID", XA_CARDINAL);
-            XWindowAttributes a{};
-            if (!owner.empty() && owner.front() == pid && XGetWindowAttributes(d_, w, &a)
-                && a.map_state == IsViewable)
-                out.push_back(w);
-        }
-        return out;
-    }
-
-    std::optional<QMargins> extents(Window w) const
-    {
-        const std::vector<long> e = cardinals(w, "_NET_FRAME_EXTENTS", XA_CARDINAL);
-        if (e.size() != 4)
-            return std::nullopt;
-        return QMargins(int(e[0]), int(e[2]), int(e[1]), int(e[3]));
-    }
-
-    // The window's rectangle on the screen grown by the frame the manager
-    // says it gave it; nothing while a manager runs and has not framed it.
-    std::optional<QRect> frameRect(Window w, bool managed) const
-    {
-        XWindowAttributes a{};
-        if (!XGetWindowAttributes(d_, w, &a) || a.map_state != IsViewable)
-            return std::nullopt;
-        int x = 0, y = 0;
-        Window child = 0;
-        XTranslateCoordinates(d_, w, root(), 0, 0, &x, &y, &child);
-        const QRect inner(x, y, a.width, a.height);
-        if (!managed)
-            return inner;
-        const auto frame = extents(w);
-        if (!frame)
-            return std::nullopt;
-        return inner.marginsAdded(*frame);
-    }
-
-    bool managed() const { return !cardinals(root(), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty(); }
-
-private:
-    Window root() const { return DefaultRootWindow(d_); }
-    Display* d_;
-};
+using Screen = zgtest::X11TestClient;
 
 // Waits for `read` to give the same rectangle twice 100 ms apart (the
 // window manager has placed and framed the window), running the
@@ -255,7 +130,7 @@ TEST_F(FormFrames, TheFormFunctionsDemoListsTheFrameTheManagerGivesItFromItsLoad
     QWidget* window = main->widget();
     const auto frame = settled([&] { return screen.frameRect(window->winId(), true); });
     ASSERT_TRUE(frame) << "the main window was not framed";
-    const QMargins extents = *screen.extents(window->winId());
+    const QMargins extents = *screen.frameExtents(window->winId());
     EXPECT_GT(extents.top(), 0) << "the manager gives a title bar";
     EXPECT_EQ(height, QString::number(extents.top() + extents.bottom()));
     EXPECT_EQ(width, QString::number(extents.left() + extents.right()));
@@ -308,7 +183,7 @@ TEST_F(FormFrames, ASizableWindowCreatedBeforeItIsShownIsCentredByItsFrame)
     const WId window = form->widget()->winId();
     const auto frame = settled([&] { return screen.frameRect(window, true); });
     ASSERT_TRUE(frame);
-    const QMargins extents = *screen.extents(window);
+    const QMargins extents = *screen.frameExtents(window);
     EXPECT_EQ(height, extents.top() + extents.bottom());
     EXPECT_EQ(width, extents.left() + extents.right());
     const QPointF off = offCentre(*frame, screen.workArea());
@@ -380,9 +255,9 @@ TEST_F(FormFrames, EveryProgramOfTheSuiteCentresItsWindowByItsFrame)
         ASSERT_TRUE(program.started());
         const auto frame = settled([&]() -> std::optional<QRect> {
             for (Window w : screen.shownWindowsOf(program.pid())) {
-                const auto extents = screen.extents(w);
+                const auto extents = screen.frameExtents(w);
                 const bool framed = extents && extents->top() > 0;
-                if (expected.window.isEmpty() ? framed : screen.name(w) == expected.window)
+                if (expected.window.isEmpty() ? framed : screen.title(w) == expected.window)
                     return screen.frameRect(w, true);
             }
             return std::nullopt;

@@ -1,6 +1,7 @@
 // The System demo program itself on a private Xvfb that the test starts:
 // the input it simulates really reaches its window through the display
 // server, and its confinement really holds the pointer.
+#include "DesktopTier.h"
 #include "PrivateXvfb.h"
 
 #include <QCoreApplication>
@@ -14,9 +15,9 @@
 
 #include <unistd.h>
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <X11/extensions/XTest.h>
+#include "X11TestClient.h" // Xlib's macros after every Qt header
+
+#include <memory>
 
 namespace {
 
@@ -29,31 +30,20 @@ protected:
             GTEST_SKIP() << "the program is not built";
         if (!xvfb.start(1280, 1024))
             GTEST_SKIP() << xvfb.why();
-        x = XOpenDisplay(xvfb.name());
-        ASSERT_NE(x, nullptr);
+        server = std::make_unique<zgtest::X11TestClient>(xvfb.displayName());
+        ASSERT_TRUE(server->isOpen());
+        x = server->display();
 
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", QString::fromLatin1(xvfb.displayName()));
-        env.insert("QT_QPA_PLATFORM", "xcb");
-        env.remove("ZG_TEST");
-        // Under the sanitizers: the toolkit's X11 keyboard library copies
-        // bounded strings that the strict string check misreads as
-        // overruns, so the program runs without that one check.
-        if (env.contains("ASAN_OPTIONS"))
-            env.insert("ASAN_OPTIONS",
-                       env.value("ASAN_OPTIONS").replace("strict_string_checks=1", "strict_string_checks=0"));
-        demo.setProcessEnvironment(env);
+        demo.setProcessEnvironment(zgtest::desktop::programEnvironment(xvfb.displayName()));
         demo.setStandardOutputFile(QProcess::nullDevice());
         demo.setStandardErrorFile(QProcess::nullDevice());
         demo.start(program, {});
         ASSERT_TRUE(demo.waitForStarted(5000));
-        window = waitForWindow("ZorvaneGlobals 3.0 - ZorvaneSystem Demo");
+        window = server->waitForWindow("ZorvaneGlobals 3.0 - ZorvaneSystem Demo");
         ASSERT_NE(window, 0u) << "the window did not appear";
-        Window child;
-        XTranslateCoordinates(x, window, DefaultRootWindow(x), 0, 0, &origin.rx(), &origin.ry(), &child);
-        XWindowAttributes a;
-        XGetWindowAttributes(x, window, &a);
-        clientSize = QSize(a.width, a.height);
+        const QRect area = server->clientRect(window);
+        origin = area.topLeft();
+        clientSize = area.size();
         usleep(300000);
     }
     void TearDown() override
@@ -62,41 +52,6 @@ protected:
             demo.kill();
             demo.waitForFinished(3000);
         }
-        if (x)
-            XCloseDisplay(x);
-    }
-
-    Window findNamed(Window w, const char* name)
-    {
-        char* n = nullptr;
-        if (XFetchName(x, w, &n) && n) {
-            const bool same = QByteArray(n) == name;
-            XFree(n);
-            if (same)
-                return w;
-        }
-        Window root, parent, *children = nullptr;
-        unsigned count = 0;
-        Window found = 0;
-        if (XQueryTree(x, w, &root, &parent, &children, &count)) {
-            for (unsigned i = 0; i < count && !found; ++i)
-                found = findNamed(children[i], name);
-            if (children)
-                XFree(children);
-        }
-        return found;
-    }
-    Window waitForWindow(const char* name)
-    {
-        for (int i = 0; i < 100; ++i) {
-            if (Window w = findNamed(DefaultRootWindow(x), name)) {
-                XWindowAttributes a;
-                if (XGetWindowAttributes(x, w, &a) && a.map_state == IsViewable)
-                    return w;
-            }
-            usleep(100000);
-        }
-        return 0;
     }
 
     // A click at a point of the window's client area, through XTest.
@@ -138,6 +93,7 @@ protected:
     }
 
     zgtest::PrivateXvfb xvfb;
+    std::unique_ptr<zgtest::X11TestClient> server;
     Display* x = nullptr;
     QString program;
     QProcess demo;

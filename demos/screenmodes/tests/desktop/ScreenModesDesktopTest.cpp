@@ -11,11 +11,12 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <memory>
 
-#include "X11TestClient.h" // Xlib's macros after every Qt header
+// Xlib's macros after every Qt header
+#include "X11TestClient.h"
+#include "XRandRTestMode.h"
 
-#include <X11/extensions/Xrandr.h>
 
 namespace {
 
@@ -82,49 +83,32 @@ protected:
         return s;
     }
 
-    // Gives the display's output an 800 x 600 mode besides its own, listed
-    // after it, so a switch to either would show.
+    // Gives the display's output an 800 x 600 mode besides its own, so a
+    // switch to either would show.
     void addSecondMode()
     {
-        Display* d = x.display();
-        XRRScreenResources* res = XRRGetScreenResourcesCurrent(d, x.root());
-        ASSERT_TRUE(res && res->noutput > 0);
-        output = res->outputs[0];
-        XRRModeInfo info;
-        std::memset(&info, 0, sizeof info);
-        char name[] = "800x600_desktop_test";
-        info.width = 800;
-        info.height = 600;
-        info.dotClock = 40000000;
-        info.hTotal = 1056;
-        info.vTotal = 628;
-        info.name = name;
-        info.nameLength = sizeof name - 1;
-        extra = XRRCreateMode(d, x.root(), &info);
-        XRRAddOutputMode(d, output, extra);
-        XSync(d, False);
-        XRRFreeScreenResources(res);
+        extra = std::make_unique<zgtest::XRandRTestMode>(zgtest::desktop::display());
+        ASSERT_NE(extra->id(), 0u);
     }
 
     void removeSecondMode()
     {
         if (!extra)
             return;
-        Display* d = x.display();
         // A switch that should not have happened is undone first, so the
         // tier's later tests find the display as it was.
-        const ModeState now = state();
-        if (now.mode != before.mode) {
+        Display* d = x.display();
+        if (state().mode != before.mode) {
+            RROutput output = extra->output();
             XRRScreenResources* res = XRRGetScreenResourcesCurrent(d, x.root());
             XGrabServer(d);
             XRRSetCrtcConfig(d, res, res->crtcs[0], CurrentTime, 0, 0, before.mode, RR_Rotate_0, &output, 1);
             XRRSetScreenSize(d, x.root(), before.width, before.height, DisplayWidthMM(d, 0), DisplayHeightMM(d, 0));
             XUngrabServer(d);
+            XSync(d, False);
             XRRFreeScreenResources(res);
         }
-        XRRDeleteOutputMode(d, output, extra);
-        XRRDestroyMode(d, extra);
-        XSync(d, False);
+        extra.reset();
     }
 
     void clickAt(QPoint client)
@@ -135,8 +119,7 @@ protected:
 
     QString program;
     zgtest::X11TestClient x{zgtest::desktop::display()};
-    RROutput output = 0;
-    RRMode extra = 0;
+    std::unique_ptr<zgtest::XRandRTestMode> extra;
     ModeState before;
     QTemporaryDir config;
     QProcess demo;
