@@ -7,6 +7,7 @@
 // The drives' devices are ext4 images in a folder of the bench's own, so the
 // volumes are read the same way wherever the bench runs.
 #include "BenchMain.h"
+#include "Ext4Image.h"
 
 #include <Library.h>
 #include <Paths.h>
@@ -25,25 +26,9 @@ extern char** environ;
 
 namespace {
 
-// An ext4 file system's image as far as its superblock.
 void writeExt4Image(const QString& path, const QByteArray& label)
 {
-    QByteArray image(64 * 1024, '\0');
-    auto put = [&image](int at, uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            image[1024 + at + i] = char((value >> (8 * i)) & 0xff);
-    };
-    put(0, 16, 4);      // inodes
-    put(4, 64, 4);      // blocks of 1 KiB
-    put(56, 0xEF53, 2); // magic number
-    put(76, 1, 4);      // revision
-    put(84, 11, 4);     // first inode
-    put(88, 128, 2);    // inode size
-    put(96, 0x40, 4);   // extents: ext4
-    image.replace(1024 + 104, 16, QByteArray("0123456789abcdef"));
-    image.replace(1024 + 120, int(label.size()), label);
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(image) != image.size())
+    if (!zgtest::writeExt4Image(path, label))
         std::abort();
 }
 

@@ -4,6 +4,7 @@
 // each cross every row, on a 1280 x 1024 window. Prints how many times the
 // star's time each takes.
 #include "BenchMain.h"
+#include "HostileShapes.h"
 
 #include <FormFunctionsImpl.h>
 #include <Object.h>
@@ -31,23 +32,8 @@ const char* const Star =
     "(460,160)-(560,190)-(420,220)-(520,290)-(340,270)-(380,360)-(280,300)-(220,400)-(170,310)-(85,370)-"
     "(140,270)-(30,290)-(120,230)";
 
-QString zigZag(int points)
-{
-    QString text;
-    for (int i = 0; i < points; ++i)
-        text += (i ? QStringLiteral("-") : QString())
-            + QStringLiteral("(%1,%2)").arg(i % 2 ? 32767 : -32767).arg(-32767 + int(int64_t(i) * 65534 / (points - 1)));
-    return text;
-}
-
-QString comb(int points, int width)
-{
-    QString text;
-    for (int i = 0; i < points; ++i)
-        text += (i ? QStringLiteral("-") : QString())
-            + QStringLiteral("(%1,%2)").arg(i % width).arg(i % 2 ? 32767 : -32767);
-    return text;
-}
+using zgtest::comb;
+using zgtest::zigZag;
 
 void shape(benchmark::State& state, const QString& text, int width, int height)
 {

@@ -20,6 +20,13 @@
 
 namespace zgtest {
 
+// A sample counts as heard from this magnitude on, in a recording and in a
+// sound's own samples alike (-40 dB of full scale).
+constexpr int HeardThreshold = 328;
+// How far a heard length may stray from the sound's own: the reference chain
+// (the server's own player) stays within 3 ms on the tier's null sink.
+constexpr double HeardLengthToleranceMs = 15;
+
 using SoundClock = std::chrono::steady_clock;
 
 // The first and last frame of a sound whose samples (any channel) reach

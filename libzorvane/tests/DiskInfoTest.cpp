@@ -1,4 +1,5 @@
 #include "DiskInfoImpl.h"
+#include "Ext4Image.h"
 #include "Error.h"
 #include "FilesAndFoldersImpl.h"
 #include "QtPrinters.h"
@@ -129,28 +130,9 @@ TEST_F(DiskInfo, NetworkSharesAndDrivesThatAreNotReady)
     EXPECT_FALSE(disk("H")->IsReady());
 }
 
-// An ext4 file system's image as far as its superblock: enough for its
-// label, identifier and type to be read from it.
 void writeExt4Image(const QString& path, const char* label)
 {
-    QByteArray image(64 * 1024, '\0');
-    auto put = [&image](int at, uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            image[1024 + at + i] = char((value >> (8 * i)) & 0xff);
-    };
-    put(0, 16, 4);      // inodes
-    put(4, 64, 4);      // blocks of 1 KiB
-    put(56, 0xEF53, 2); // magic number
-    put(76, 1, 4);      // revision
-    put(84, 11, 4);     // first inode
-    put(88, 128, 2);    // inode size
-    put(96, 0x40, 4);   // extents: ext4
-    const char uuid[] = "\x0b\x5e\x2a\x11\x7c\x4d\x4e\x0f\x9a\x31\x5d\x2c\x8e\x7f\x6a\x10";
-    image.replace(1024 + 104, 16, QByteArray(uuid, 16));
-    image.replace(1024 + 120, int(strlen(label)), label);
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(image);
+    ASSERT_TRUE(zgtest::writeExt4Image(path, label));
 }
 
 // D: a drive whose device is an image file in a folder of the test's own,

@@ -30,12 +30,8 @@ using namespace std::chrono_literals;
 using zgtest::SinkRecorder;
 using zgtest::SoundClock;
 
-// A sample counts as heard from this magnitude on, in the recording and in
-// the sound's own samples alike (-40 dB of full scale).
-constexpr int Threshold = 328;
-// How far the heard length may stray from the sound's own: the reference
-// chain (the server's own player) stays within 3 ms here.
-constexpr double LengthToleranceMs = 15;
+constexpr int Threshold = zgtest::HeardThreshold;
+constexpr double LengthToleranceMs = zgtest::HeardLengthToleranceMs;
 // A synchronous play returns after the last sample has reached the
 // recorder and at most this much later. The recorder's fragments are
 // 2 ms; the server's own player exits 8 to 16 ms after the last sample.

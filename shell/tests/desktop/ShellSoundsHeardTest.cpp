@@ -24,10 +24,8 @@ using namespace std::chrono_literals;
 using zgtest::SinkRecorder;
 using zgtest::SoundClock;
 
-// The same measure as the library's own sound tests: -40 dB of full scale,
-// on the recording and on the file's samples alike.
-constexpr int Threshold = 328;
-constexpr double LengthToleranceMs = 15;
+constexpr int Threshold = zgtest::HeardThreshold;
+constexpr double LengthToleranceMs = zgtest::HeardLengthToleranceMs;
 
 TEST(ShellSoundsHeard, EveryCatalogSoundIsHeardWhole)
 {
