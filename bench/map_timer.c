@@ -28,6 +28,15 @@ static double now_ms(void)
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
+/* A window may be gone again by the time its name is asked for (a program's
+ * short-lived helper windows): such errors are no reason to stop. */
+static int ignore_errors(Display* d, XErrorEvent* e)
+{
+    (void)d;
+    (void)e;
+    return 0;
+}
+
 static int named(Display* d, Window w, const char* title)
 {
     char* name = NULL;
@@ -80,6 +89,7 @@ int main(int argc, char** argv)
         fprintf(stderr, "map_timer: cannot open the display\n");
         return 2;
     }
+    XSetErrorHandler(ignore_errors);
     XSelectInput(d, DefaultRootWindow(d), SubstructureNotifyMask);
     XSync(d, False);
 
