@@ -3,13 +3,16 @@
  * Starts PROGRAM and watches the X server's root window for windows being
  * mapped. Prints, on one line, the milliseconds from the start to the first
  * window mapped, the milliseconds to the window named TITLE being mapped (the
- * first window when TITLE is empty), the program's process id and that
- * window's id, then exits and leaves the program running (its output goes
- * to standard error). Without a window
+ * first window when TITLE is empty), the program's process id, that
+ * window's id and the milliseconds of CPU the program's threads had used
+ * when it was mapped (the scheduler's count, which a busy machine does not
+ * stretch as it stretches the wall clock), then exits and leaves the
+ * program running (its output goes to standard error). Without a window
  * manager every top-level window is a child of the root, so its MapNotify
  * arrives here the moment the server maps it. */
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <dirent.h>
 #include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -25,6 +28,15 @@ static double now_ms(void)
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
+/* A window may be gone again by the time its name is asked for (a program's
+ * short-lived helper windows): such errors are no reason to stop. */
+static int ignore_errors(Display* d, XErrorEvent* e)
+{
+    (void)d;
+    (void)e;
+    return 0;
+}
+
 static int named(Display* d, Window w, const char* title)
 {
     char* name = NULL;
@@ -38,6 +50,34 @@ static int named(Display* d, Window w, const char* title)
     return same;
 }
 
+/* CPU time of every thread of the process so far, in milliseconds: the
+ * first field of each thread's schedstat is its nanoseconds on a CPU. */
+static double cpu_ms(pid_t pid)
+{
+    char path[64];
+    snprintf(path, sizeof path, "/proc/%d/task", (int)pid);
+    DIR* tasks = opendir(path);
+    if (!tasks)
+        return -1;
+    double ns = 0;
+    struct dirent* t;
+    while ((t = readdir(tasks))) {
+        if (t->d_name[0] == '.')
+            continue;
+        char stat[384];
+        snprintf(stat, sizeof stat, "%s/%s/schedstat", path, t->d_name);
+        FILE* f = fopen(stat, "r");
+        if (!f)
+            continue;
+        unsigned long long on_cpu = 0;
+        if (fscanf(f, "%llu", &on_cpu) == 1)
+            ns += (double)on_cpu;
+        fclose(f);
+    }
+    closedir(tasks);
+    return ns / 1e6;
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 3) {
@@ -49,6 +89,7 @@ int main(int argc, char** argv)
         fprintf(stderr, "map_timer: cannot open the display\n");
         return 2;
     }
+    XSetErrorHandler(ignore_errors);
     XSelectInput(d, DefaultRootWindow(d), SubstructureNotifyMask);
     XSync(d, False);
 
@@ -74,7 +115,8 @@ int main(int argc, char** argv)
             if (first < 0)
                 first = t;
             if (named(d, e.xmap.window, argv[1])) {
-                printf("%.1f %.1f %d %lu\n", first, t, (int)pid, (unsigned long)e.xmap.window);
+                const double cpu = cpu_ms(pid);
+                printf("%.1f %.1f %d %lu %.1f\n", first, t, (int)pid, (unsigned long)e.xmap.window, cpu);
                 return 0;
             }
         }

@@ -3,8 +3,13 @@
 # demo program built under bin/ZGDemos, beside a bare Qt window, measured in
 # one run on a private Xvfb screen:
 #   - time from start to the window being mapped (bench/map_timer.c watches
-#     the server's MapNotify events), the median of RUNS starts (default 9);
-#     for the catalog also the time to its first window (the splash),
+#     the server's MapNotify events), the median of RUNS starts (default 9).
+#     The starts are interleaved: each round starts the bare window, the
+#     catalog and every demo once, so that a machine busy with other work
+#     slows all of them alike. For the catalog both its first window (the
+#     splash) and its main window are timed. Beside the time, the CPU the
+#     program's threads had used when the window was mapped (the scheduler's
+#     count; less stretched than the wall clock on a busy machine),
 #   - resident memory 3 s after start,
 #   - CPU used by all of the program's threads (the scheduler's own count
 #     in /proc/PID/task/*/schedstat) over 10 s of idle with the mouse
@@ -12,10 +17,11 @@
 #     Functions") and on the middle of the bare window; beside them the same
 #     for a bare window with an empty 10 ms timer and for a program that
 #     only wakes every 10 ms (bench/wake_floor.c), the floor for any 10 ms
-#     timer on this machine.
-# Each program's figures are printed with their ratio to the bare window's.
-# Goals: start within 1.5x of the bare window, at most 15 MB more resident
-# memory, the catalog's idle hover below 0.3 % of a core.
+#     timer on this machine (IDLE=0 leaves this part out).
+# Each program's figures are printed with their ratio to the bare window's
+# and whether they meet the goals: start within 1.5x of the bare window, at
+# most 15 MiB more resident memory, the catalog's idle hover below 0.3 % of
+# a core. ONLY=REGEX times only the demo programs whose name matches.
 #
 #   bench/shell_startup.sh [PROGRAM]      (default: build/bin/ZorvaneGlobals3Demo)
 #
@@ -107,17 +113,19 @@ rss_mib() { awk '/^VmRSS:/ { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%.0f", s }'; }
 wakes() { awk '{ print $3 }' "/proc/$1/schedstat"; }
 RUNS=${RUNS:-9}
+IDLE=${IDLE:-1}
 
 # wait_mapped COMMAND TITLE: starts COMMAND, waits until the window named
 # TITLE (any window when TITLE is empty) is mapped and fills PID, WIN,
-# FIRST_MS (the first window of the program mapped) and MAPPED_MS.
+# FIRST_MS (the first window of the program mapped), MAPPED_MS and CPU_MS
+# (the program's CPU when it was mapped).
 wait_mapped() {
   local line
   if ! line=$("$MAP_TIMER" "$2" "$1" 2>"$WORK/program.log"); then
     cat "$WORK/program.log" >&2
     exit 1
   fi
-  read -r FIRST_MS MAPPED_MS PID WIN <<<"$line"
+  read -r FIRST_MS MAPPED_MS PID WIN CPU_MS <<<"$line"
 }
 
 stop() {
@@ -127,21 +135,7 @@ stop() {
   PID=
 }
 
-median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
-
-# median_start COMMAND TITLE: the medians of RUNS starts (MAPPED_MS, FIRST_MS).
-median_start() {
-  local mapped=() first=()
-  for _ in $(seq "$RUNS"); do
-    wait_mapped "$1" "$2"
-    mapped+=("$MAPPED_MS")
-    first+=("$FIRST_MS")
-    stop
-    sleep 0.2
-  done
-  MEDIAN_MAPPED=$(printf '%s\n' "${mapped[@]}" | median)
-  MEDIAN_FIRST=$(printf '%s\n' "${first[@]}" | median)
-}
+median() { tr ' ' '\n' | sed '/^$/d' | sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
 
 # idle_cpu PID: the percent of a core the process used over the next 10 s
 # (CPU_PCT) and its main thread's wake-ups a second (WAKES).
@@ -154,23 +148,21 @@ idle_cpu() {
   WAKES=$(((w1 - w0) / 10))
 }
 
-# measure COMMAND TITLE [MOUSE_SETUP]: fills MAPPED_MS and FIRST_MS
-# (medians), RSS_MIB and, with a mouse setup, CPU_PCT and WAKES.
-measure() {
-  median_start "$1" "$2"
+# resident COMMAND TITLE: RSS_MIB 3 s after the start; with a mouse setup
+# (third argument) also CPU_PCT and WAKES over 10 s of idle after it.
+resident() {
   local start
   start=$(now_ms)
   wait_mapped "$1" "$2"
   sleep "$(awk -v s="$start" -v n="$(now_ms)" 'BEGIN { d = 3 - (n - s) / 1000; print (d > 0 ? d : 0) }')"
   RSS_MIB=$(rss_mib "$PID")
   CPU_PCT=- WAKES=-
-  if [[ -n ${3:-} ]]; then
+  if [[ -n ${3:-} && $IDLE == 1 ]]; then
     "$3" "$WIN"
     sleep 1
     idle_cpu "$PID"
   fi
   stop
-  MAPPED_MS=$MEDIAN_MAPPED FIRST_MS=$MEDIAN_FIRST
 }
 
 # The window's client origin on the screen (no window manager: no frame).
@@ -196,37 +188,78 @@ bare_mouse() {
   xdotool mousemove $((x + 310)) $((y + 210))
 }
 
-measure "$BARE" "Bare Qt window" bare_mouse
-B_MAPPED=$MAPPED_MS B_RSS=$RSS_MIB B_CPU=$CPU_PCT
-RUNS=1 measure "$WORK/bare_timer" "Bare Qt window" bare_mouse
-T_CPU=$CPU_PCT
-"$WAKE_FLOOR" &
-PID=$!
-sleep 1
-idle_cpu "$PID"
-F_CPU=$CPU_PCT
-kill "$PID"
-wait "$PID" 2>/dev/null || true
-PID=
-measure "$PROGRAM" "ZorvaneGlobals 3.0 Demos" shell_mouse
-S_MAPPED=$MAPPED_MS S_FIRST=$FIRST_MS S_RSS=$RSS_MIB S_CPU=$CPU_PCT S_WAKES=$WAKES
+# The programs: the bare window, the catalog and every demo built so far.
+DEMO_ROOT=$(dirname "$PROGRAM")/ZGDemos
+DEMOS=()
+for demo in "$DEMO_ROOT"/Zorvane*/Zorvane*Demo; do
+  [[ -x $demo ]] || continue
+  [[ -z ${ONLY:-} || $(basename "$demo") =~ $ONLY ]] || continue
+  DEMOS+=("$demo")
+done
+
+# Interleaved starts: per program, the mapped times, CPU at the map and (for
+# the catalog) the first window's times, as space-separated lists.
+declare -A T_MAP T_CPU
+T_FIRST=
+start_once() {
+  wait_mapped "$1" "$2"
+  T_MAP[$3]+=" $MAPPED_MS"
+  T_CPU[$3]+=" $CPU_MS"
+  stop
+  sleep 0.1
+}
+for _ in $(seq "$RUNS"); do
+  start_once "$BARE" "Bare Qt window" bare
+  start_once "$PROGRAM" "ZorvaneGlobals 3.0 Demos" catalog
+  T_FIRST+=" $FIRST_MS"
+  for demo in "${DEMOS[@]}"; do
+    start_once "$demo" "" "$demo"
+  done
+done
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2fx", a / b; else print "-" }'; }
 more() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%+.1f", a - b }'; }
-row() { printf '%-34s %9s %7s %9s %9s\n' "$@"; }
+within() { awk -v a="$1" -v b="$2" -v r="$3" -v m="$4" -v ma="$5" -v mb="$6" \
+  'BEGIN { print (a <= r * b && ma - mb <= m) ? "yes" : "NO" }'; }
+row() { printf '%-34s %8s %6s %8s %6s %8s %8s %5s\n' "$@"; }
 
-echo "bare window: start to mapped ${B_MAPPED} ms, resident ${B_RSS} MiB, CPU idle with the mouse on it ${B_CPU} %"
-echo "CPU of a 10 ms timer alone: ${F_CPU} % for a program that only wakes, ${T_CPU} % for a bare Qt window with an empty timer"
-echo "catalog: CPU over 10 s with the mouse resting on an item button ${S_CPU} % (goal below 0.3 %), ${S_WAKES} wake-ups a second"
-echo "catalog: first window (the splash) mapped after ${S_FIRST} ms ($(ratio "$S_FIRST" "$B_MAPPED") of the bare window)"
+B_MAPPED=$(median <<<"${T_MAP[bare]}") B_CPU_MS=$(median <<<"${T_CPU[bare]}")
+resident "$BARE" "Bare Qt window" bare_mouse
+B_RSS=$RSS_MIB B_IDLE=$CPU_PCT
+if [[ $IDLE == 1 ]]; then
+  resident "$WORK/bare_timer" "Bare Qt window" bare_mouse
+  T_IDLE=$CPU_PCT
+  "$WAKE_FLOOR" &
+  PID=$!
+  sleep 1
+  idle_cpu "$PID"
+  F_IDLE=$CPU_PCT
+  kill "$PID"
+  wait "$PID" 2>/dev/null || true
+  PID=
+fi
+resident "$PROGRAM" "ZorvaneGlobals 3.0 Demos" shell_mouse
+S_RSS=$RSS_MIB S_IDLE=$CPU_PCT S_WAKES=$WAKES
+
+echo "$RUNS interleaved starts each; medians. Goals: start within 1.5x of the bare window, at most 15 MiB more resident memory."
+echo "bare window: start to mapped ${B_MAPPED} ms (CPU ${B_CPU_MS} ms), resident ${B_RSS} MiB"
+if [[ $IDLE == 1 ]]; then
+  echo "CPU idle with the mouse on the bare window ${B_IDLE} %; of a 10 ms timer alone: ${F_IDLE} % for a program that only wakes, ${T_IDLE} % for a bare Qt window with an empty timer"
+  echo "catalog: CPU over 10 s with the mouse resting on an item button ${S_IDLE} % (goal below 0.3 %), ${S_WAKES} wake-ups a second"
+fi
 echo
-row "program" "start ms" "ratio" "RSS MiB" "MiB more"
-row "bare Qt window" "$B_MAPPED" "1.00x" "$B_RSS" "+0.0"
-row "ZorvaneGlobals3Demo (catalog)" "$S_MAPPED" "$(ratio "$S_MAPPED" "$B_MAPPED")" "$S_RSS" "$(more "$S_RSS" "$B_RSS")"
-# Every demo program built so far.
-DEMO_ROOT=$(dirname "$PROGRAM")/ZGDemos
-for demo in "$DEMO_ROOT"/Zorvane*/Zorvane*Demo; do
-  [[ -x $demo ]] || continue
-  measure "$demo" ""
-  row "$(basename "$demo")" "$MAPPED_MS" "$(ratio "$MAPPED_MS" "$B_MAPPED")" "$RSS_MIB" "$(more "$RSS_MIB" "$B_RSS")"
+row "program" "start ms" "ratio" "CPU ms" "ratio" "RSS MiB" "MiB more" "goal"
+row "bare Qt window" "$B_MAPPED" "1.00x" "$B_CPU_MS" "1.00x" "$B_RSS" "+0.0" "-"
+S_FIRST=$(median <<<"$T_FIRST")
+row "ZorvaneGlobals3Demo (splash)" "$S_FIRST" "$(ratio "$S_FIRST" "$B_MAPPED")" "-" "-" "$S_RSS" \
+  "$(more "$S_RSS" "$B_RSS")" "$(within "$S_FIRST" "$B_MAPPED" 1.5 15 "$S_RSS" "$B_RSS")"
+S_MAPPED=$(median <<<"${T_MAP[catalog]}") S_CPU_MS=$(median <<<"${T_CPU[catalog]}")
+row "ZorvaneGlobals3Demo (main window)" "$S_MAPPED" "$(ratio "$S_MAPPED" "$B_MAPPED")" "$S_CPU_MS" \
+  "$(ratio "$S_CPU_MS" "$B_CPU_MS")" "$S_RSS" "$(more "$S_RSS" "$B_RSS")" \
+  "$(within "$S_MAPPED" "$B_MAPPED" 1.5 15 "$S_RSS" "$B_RSS")"
+for demo in "${DEMOS[@]}"; do
+  resident "$demo" ""
+  mapped=$(median <<<"${T_MAP[$demo]}") cpu=$(median <<<"${T_CPU[$demo]}")
+  row "$(basename "$demo")" "$mapped" "$(ratio "$mapped" "$B_MAPPED")" "$cpu" "$(ratio "$cpu" "$B_CPU_MS")" \
+    "$RSS_MIB" "$(more "$RSS_MIB" "$B_RSS")" "$(within "$mapped" "$B_MAPPED" 1.5 15 "$RSS_MIB" "$B_RSS")"
 done

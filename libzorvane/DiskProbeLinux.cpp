@@ -48,16 +48,20 @@ void probeWithBlkid(const QString& devicePath, plat::Volume& v)
     blkid_free_probe(pr);
 }
 
-// The superblock first; what it cannot tell, udev's record and links.
+// udev's record first: udev read the superblock itself when the device
+// came, and its record costs one small file, where the probe costs loading
+// its library (a drive list shows every drive's volume as its window
+// opens). The superblock where udev has no record, as on machines without
+// udev and for image files; what neither tells stays empty.
 plat::Volume readVolume(const QString& devicePath)
 {
-    plat::Volume v;
-    probeWithBlkid(devicePath, v);
+    plat::Volume v = plat::readUdevVolume(devicePath);
     if (v.type.isEmpty()) {
-        const plat::Volume u = plat::readUdevVolume(devicePath);
+        plat::Volume probed;
+        probeWithBlkid(devicePath, probed);
         for (auto field : {&plat::Volume::label, &plat::Volume::uuid, &plat::Volume::type, &plat::Volume::version})
-            if ((v.*field).isEmpty())
-                v.*field = u.*field;
+            if (!(probed.*field).isEmpty())
+                v.*field = probed.*field;
     }
     return v;
 }

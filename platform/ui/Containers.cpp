@@ -152,7 +152,7 @@ void PictureBox::paint(QPainter& p)
     if (border())
         drawSunken(p, r);
     p.setClipRect(r.adjusted(border(), border(), -border(), -border()));
-    p.drawImage(border(), border(), surface_.image());
+    surface_.paint(p, QPoint(border(), border()));
 }
 
 void PictureBox::Refresh()

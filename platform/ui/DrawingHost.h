@@ -70,6 +70,8 @@ public:
 
     // The persistent drawing (tests read its pixels).
     const QImage& drawingImage() const { return surface_.image(); }
+    // Paints the persistent drawing with its top-left corner at `at`.
+    void paintDrawing(QPainter& p, QPoint at) const { surface_.paint(p, at); }
 
 protected:
     // The inner area in pixels.

@@ -7,12 +7,9 @@
 
 namespace plat {
 
-DrawingSurface::DrawingSurface() : image_(1, 1, QImage::Format_ARGB32_Premultiplied)
-{
-    cls();
-}
+DrawingSurface::DrawingSurface() = default;
 
-void DrawingSurface::fillClear(const QRect& r)
+void DrawingSurface::fillClear(const QRect& r) const
 {
     QPainter p(&image_);
     p.setCompositionMode(QPainter::CompositionMode_Source);
@@ -24,10 +21,50 @@ void DrawingSurface::fillClear(const QRect& r)
     }
 }
 
+void DrawingSurface::materialize() const
+{
+    if (made_)
+        return;
+    image_ = QImage(size_, QImage::Format_ARGB32_Premultiplied);
+    fillClear(image_.rect());
+    made_ = true;
+}
+
+const QImage& DrawingSurface::image() const
+{
+    materialize();
+    return image_;
+}
+
+QImage* DrawingSurface::target()
+{
+    materialize();
+    return &image_;
+}
+
+void DrawingSurface::paint(QPainter& p, QPoint at) const
+{
+    if (made_) {
+        p.drawImage(at, image_);
+        return;
+    }
+    // The clear state as fillClear makes it, over whatever lies below.
+    p.save();
+    p.setClipRect(QRect(at, size_), Qt::IntersectClip);
+    if (!transparent_)
+        p.fillRect(QRect(at, size_), toQColor(backColor_));
+    if (picture_ && !picture_->isEmpty())
+        p.drawImage(at, picture_->image());
+    p.restore();
+}
+
 void DrawingSurface::resize(QSize pixels)
 {
     pixels = pixels.expandedTo(QSize(1, 1));
-    if (pixels == image_.size())
+    if (pixels == size_)
+        return;
+    size_ = pixels;
+    if (!made_)
         return;
     QImage old = image_;
     // Assign into the same QImage object: a device context keeps its address.
@@ -58,10 +95,15 @@ void DrawingSurface::setPicture(const PicturePtr& p)
     cls();
 }
 
-void DrawingSurface::cls() { fillClear(image_.rect()); }
+void DrawingSurface::cls()
+{
+    if (made_)
+        fillClear(image_.rect());
+}
 
 void DrawingSurface::pset(int x, int y, Colour c)
 {
+    materialize();
     if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
         return;
     image_.setPixel(x, y, toQRgb(translateColour(c)) | 0xFF000000u);
@@ -69,6 +111,7 @@ void DrawingSurface::pset(int x, int y, Colour c)
 
 Colour DrawingSurface::point(int x, int y) const
 {
+    materialize();
     if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
         return Colour(0xFFFFFFFFu);
     return fromQRgb(image_.pixel(x, y));
@@ -99,6 +142,7 @@ void DrawingSurface::line(int x1, int y1, int x2, int y2, Colour c)
 
 void DrawingSurface::box(int x1, int y1, int x2, int y2, Colour c, bool filled)
 {
+    materialize();
     const int l = std::min(x1, x2), r = std::max(x1, x2), t = std::min(y1, y2), b = std::max(y1, y2);
     // Only the part on the surface is visited: corners may lie anywhere in
     // the int range.
@@ -127,6 +171,7 @@ void DrawingSurface::paintPicture(const PicturePtr& pic, const QRect& dest, cons
     if (!pic || pic->isEmpty() || dest.width() <= 0 || dest.height() <= 0)
         return;
     QRect src = source.isEmpty() ? pic->image().rect() : source;
+    materialize();
     QImage part = pic->image().copy(src);
     if (part.size() != dest.size())
         part = part.scaled(dest.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);

@@ -3,13 +3,21 @@
 // everything drawn since (lines, filled boxes, points, copied pictures). It
 // exists from creation on, so what is drawn before the window is first shown
 // stays. Coordinates here are pixels; the owners convert from their scale.
+//
+// Until something is drawn on it or its image is read, it holds nothing but
+// the back colour and the Picture, and the image itself is not made: changes
+// of size, colour or Picture cost nothing, and painting paints those two
+// straight. Once made, the image is kept up to date at every change.
 #pragma once
 #include "Colour.h"
 #include "Picture.h"
 
 #include <QImage>
+#include <QPoint>
 #include <QRect>
 #include <QSize>
+
+class QPainter;
 
 namespace plat {
 
@@ -17,7 +25,7 @@ class DrawingSurface {
 public:
     DrawingSurface();
 
-    QSize size() const { return image_.size(); }
+    QSize size() const { return size_; }
     // A new size keeps what is drawn; new area shows the back colour and the
     // Picture.
     void resize(QSize pixels);
@@ -46,15 +54,22 @@ public:
     // source rectangle means the whole picture.
     void paintPicture(const PicturePtr& pic, const QRect& dest, const QRect& source = QRect());
 
-    const QImage& image() const { return image_; }
+    const QImage& image() const;
+    // Paints the surface with its top-left corner at `at`.
+    void paint(QPainter& p, QPoint at) const;
     // For a device context drawing here (plat::gdi): the image object stays
     // the same for the surface's life.
-    QImage* target() { return &image_; }
+    QImage* target();
 
 private:
-    void fillClear(const QRect& r);
+    void fillClear(const QRect& r) const;
+    // Makes the image, the first time it is needed.
+    void materialize() const;
 
-    QImage image_;
+    mutable QImage image_;
+    QSize size_{1, 1};
+    // image_ is made: from then on it holds the content.
+    mutable bool made_ = false;
     Colour backColor_ = 0x8000000Fu;
     bool transparent_ = false;
     PicturePtr picture_;

@@ -43,7 +43,7 @@ protected:
     {
         QPainter p(this);
         if (auto f = form_.lock())
-            p.drawImage(0, 0, f->drawingImage());
+            f->paintDrawing(p, QPoint(0, 0));
     }
     void closeEvent(QCloseEvent* e) override
     {

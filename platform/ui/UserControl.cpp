@@ -282,7 +282,7 @@ void UserControl::resized()
 void UserControl::paintSurface(QPainter& p)
 {
     ++repaints_;
-    p.drawImage(0, 0, surface_.image());
+    surface_.paint(p, QPoint(0, 0));
 }
 
 void UserControl::surfaceChanged()
