@@ -1,7 +1,10 @@
 // Controls at rest: a property set to the value it has changes nothing on
-// the screen.
+// the screen, and a text box shows new text from its start.
 #include "UiTestSupport.h"
 
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 
 using namespace plat;
 using uitest::makeForm;
@@ -125,6 +128,51 @@ TEST_F(RestingControls, SettingTheValueAPropertyHasRepaintsAndMovesNothing)
     settle();
     EXPECT_GT(activity.paints, 0);
     EXPECT_GT(activity.geometry, 0); // the label sized itself to the longer text
+}
+
+TEST_F(RestingControls, NewTextShowsFromItsStartWithTheCaretThere)
+{
+    auto f = makeForm(R"([
+      {"name": "key", "type": "TextBox", "left": 150, "top": 150, "width": 1200, "height": 300},
+      {"name": "info", "type": "TextBox", "left": 150, "top": 600, "width": 1500, "height": 900,
+       "properties": [["MultiLine", true], ["ScrollBars", 3]]}
+    ])");
+    f->Load();
+    auto key = f->control<TextBox>("key");
+    auto info = f->control<TextBox>("info");
+    const QString longKey = QString("K4TM8QWZ2RB6NXJ0").repeated(8);
+    key->setText(longKey);
+    QString lines;
+    for (int i = 0; i < 40; ++i)
+        lines += QStringLiteral("Line %1 of the values, long enough to need the horizontal bar\r\n").arg(i);
+    info->setText(lines);
+    uitest::showAndActivate(*f);
+
+    EXPECT_EQ(key->SelStart(), 0);
+    EXPECT_EQ(key->SelLength(), 0);
+    auto* line = qobject_cast<QLineEdit*>(key->widget());
+    ASSERT_TRUE(line);
+    // The first character is in view at the left edge.
+    EXPECT_LT(line->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(), 8);
+
+    EXPECT_EQ(info->SelStart(), 0);
+    auto* edit = qobject_cast<QPlainTextEdit*>(info->widget());
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(edit->horizontalScrollBar()->value(), 0);
+
+    // Text set again while the box is shown starts over at its beginning
+    // too; what the user selects afterwards is his.
+    key->setSelStart(50);
+    key->setText(longKey + "Z");
+    EXPECT_EQ(key->SelStart(), 0);
+    info->setSelStart(int32_t(lines.size()));
+    info->setText(lines + "last");
+    EXPECT_EQ(info->SelStart(), 0);
+    EXPECT_EQ(edit->verticalScrollBar()->value(), 0);
+    info->setSelText("first ");
+    EXPECT_EQ(info->SelStart(), 6);
+    EXPECT_TRUE(info->Text().startsWith("first Line 0"));
 }
 
 } // namespace
