@@ -57,7 +57,6 @@ public:
         int stretch = 100;
     };
     static StandIn standInFor(const QString& name);
-    static QString familyFor(const QString& name) { return standInFor(name).family; }
 
 private:
     QString name_;
