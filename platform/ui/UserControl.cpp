@@ -475,14 +475,25 @@ double UserControl::ScaleY(double height, int16_t fromScale, int16_t toScale) co
     return ScaleX(height, fromScale, toScale);
 }
 
+// The control draws its text through a device context, in whole-pixel
+// glyphs of one colour, whose widths are not those of smoothed glyphs: it
+// measures its text in that same font, so that a caption measured to fit a
+// box is drawn within it.
+QFont UserControl::deviceFont() const
+{
+    QFont f = font_->qfont();
+    f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferMatch));
+    return f;
+}
+
 double UserControl::TextWidth(const QString& text) const
 {
-    return textWidthPixels(font_, text) * TwipsPerPixel / twipsPerUnit(scaleMode_);
+    return textWidthPixels(deviceFont(), text) * TwipsPerPixel / twipsPerUnit(scaleMode_);
 }
 
 double UserControl::TextHeight(const QString& text) const
 {
-    return textHeightPixels(font_, text) * TwipsPerPixel / twipsPerUnit(scaleMode_);
+    return textHeightPixels(deviceFont(), text) * TwipsPerPixel / twipsPerUnit(scaleMode_);
 }
 
 void UserControl::setAccessKeys(const QString& keys) { accessKeys_ = keys; }
