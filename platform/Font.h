@@ -46,10 +46,17 @@ public:
     bool sameValue(const Font& other) const;
 
     // The Qt font for drawing at the fixed 96 DPI: the em height in pixels is
-    // the size in points * 96 / 72, rounded half to even.
+    // the size in points * 96 / 72, rounded half to even; the letters as wide
+    // as standInFor() says.
     QFont qfont() const;
-    // The free face that stands in for a classic face name.
-    static QString familyFor(const QString& name);
+    // The free face that stands in for a classic face name, and the width
+    // of its letters in percent of their own (QFont::setStretch) that makes
+    // text measure as it did in the classic face.
+    struct StandIn {
+        QString family;
+        int stretch = 100;
+    };
+    static StandIn standInFor(const QString& name);
 
 private:
     QString name_;

@@ -409,7 +409,10 @@ void setFaceName(LogFont& lf, const QString& name)
 QFont qfontOf(const LogFont& lf)
 {
     const QString face = QString::fromLatin1(lf.faceName, int(strnlen(lf.faceName, sizeof lf.faceName)));
-    QFont f(plat::Font::familyFor(face));
+    const plat::Font::StandIn standIn = plat::Font::standInFor(face);
+    QFont f(standIn.family);
+    if (standIn.stretch != 100)
+        f.setStretch(standIn.stretch);
     int px = plat::fontPixelSize(8.25);
     if (lf.height < 0) {
         px = -lf.height;

@@ -51,12 +51,16 @@ void CommandButton::appearanceChanged()
 
 void CommandButton::setCaption(const QString& c)
 {
+    if (c == caption_)
+        return;
     caption_ = c;
     appearanceChanged();
 }
 
 void CommandButton::setDefault(bool v)
 {
+    if (v == default_)
+        return;
     default_ = v;
     // One default button per form.
     if (v)
@@ -138,6 +142,8 @@ void CheckBox::showValue()
 
 void CheckBox::setCaption(const QString& c)
 {
+    if (c == caption_)
+        return;
     caption_ = c;
     showValue();
 }

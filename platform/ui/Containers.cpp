@@ -79,6 +79,8 @@ void Frame::paint(QPainter& p)
 
 void Frame::setCaption(const QString& c)
 {
+    if (c == caption_)
+        return;
     caption_ = c;
     if (widget_)
         widget_->update();
@@ -88,6 +90,8 @@ void Frame::setBorderStyle(int16_t v)
 {
     if (v < 0 || v > 1)
         raise(err::InvalidProperty);
+    if (v == borderStyle_)
+        return;
     borderStyle_ = v;
     if (widget_)
         widget_->update();
@@ -184,6 +188,8 @@ void PictureBox::setBorderStyle(int16_t v)
 {
     if (v < 0 || v > 1)
         raise(err::InvalidProperty);
+    if (v == borderStyle_)
+        return;
     borderStyle_ = v;
     syncSurfaceSize();
     reapplyChildren();

@@ -133,6 +133,8 @@ void Control::setTwipsRect(const QRectF& r)
 {
     if (r.width() < 0 || r.height() < 0)
         raise(err::InvalidProperty);
+    if (r.x() == left_ && r.y() == top_ && r.width() == width_ && r.height() == height_)
+        return;
     const bool sizeChanged = r.width() != width_ || r.height() != height_;
     left_ = r.x();
     top_ = r.y();
@@ -174,6 +176,8 @@ bool Control::Visible() const
 void Control::setVisible(bool v)
 {
     require(hasVisible());
+    if (v == visible_)
+        return;
     visible_ = v;
     if (widget_)
         widget_->setVisible(v);
@@ -188,6 +192,8 @@ bool Control::Enabled() const
 void Control::setEnabled(bool v)
 {
     require(hasEnabled());
+    if (v == enabled_)
+        return;
     enabled_ = v;
     if (widget_)
         widget_->setEnabled(v);
@@ -219,6 +225,8 @@ bool Control::TabStop() const
 void Control::setTabStop(bool v)
 {
     require(hasTabStop());
+    if (v == tabStop_)
+        return;
     tabStop_ = v;
     if (widget_ && canTakeFocus())
         widget_->setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus);
@@ -260,13 +268,20 @@ void Control::setMousePointer(int16_t v)
     require(hasMousePointer());
     if (!isValidPointer(v))
         raise(err::InvalidProperty);
+    if (v == mousePointer_)
+        return;
     mousePointer_ = v;
-    if (widget_) {
-        if (v == 0)
-            widget_->unsetCursor();
-        else
-            widget_->setCursor(cursorFor(v, mouseIcon_));
-    }
+    showPointer();
+}
+
+void Control::showPointer()
+{
+    if (!widget_)
+        return;
+    if (mousePointer_ == 0)
+        widget_->unsetCursor();
+    else
+        widget_->setCursor(cursorFor(mousePointer_, mouseIcon_));
 }
 
 PicturePtr Control::MouseIcon() const
@@ -278,9 +293,11 @@ PicturePtr Control::MouseIcon() const
 void Control::setMouseIcon(const PicturePtr& p)
 {
     require(hasMousePointer());
+    if (p == mouseIcon_)
+        return;
     mouseIcon_ = p;
     if (mousePointer_ == 99)
-        setMousePointer(99);
+        showPointer();
 }
 
 int64_t Control::hWnd() const

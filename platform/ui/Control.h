@@ -246,6 +246,9 @@ protected:
     QPointer<QWidget> widget_;
 
 private:
+    // Shows MousePointer (with MouseIcon for 99) over the widget.
+    void showPointer();
+
     QString name_;
     QString typeName_;
     int16_t index_ = -1;

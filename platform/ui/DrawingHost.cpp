@@ -13,7 +13,17 @@ namespace plat {
 
 double textWidthPixels(const FontPtr& font, const QString& text)
 {
-    const QFontMetricsF fm(font ? font->qfont() : QFont());
+    return textWidthPixels(font ? font->qfont() : QFont(), text);
+}
+
+double textHeightPixels(const FontPtr& font, const QString& text)
+{
+    return textHeightPixels(font ? font->qfont() : QFont(), text);
+}
+
+double textWidthPixels(const QFont& font, const QString& text)
+{
+    const QFontMetricsF fm(font);
     // Several lines measure as the widest.
     double w = 0;
     for (const QString& line : text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r"))))
@@ -21,9 +31,9 @@ double textWidthPixels(const FontPtr& font, const QString& text)
     return w;
 }
 
-double textHeightPixels(const FontPtr& font, const QString& text)
+double textHeightPixels(const QFont& font, const QString& text)
 {
-    const QFontMetricsF fm(font ? font->qfont() : QFont());
+    const QFontMetricsF fm(font);
     const auto lines = text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
     return fm.height() * std::max<qsizetype>(1, lines.size());
 }

@@ -95,5 +95,7 @@ protected:
 // Pixel size of a picture and text measuring shared by the forms layer.
 double textWidthPixels(const FontPtr& font, const QString& text);
 double textHeightPixels(const FontPtr& font, const QString& text);
+double textWidthPixels(const QFont& font, const QString& text);
+double textHeightPixels(const QFont& font, const QString& text);
 
 } // namespace plat

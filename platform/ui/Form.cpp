@@ -184,7 +184,9 @@ void Form::applyFormDesign()
     const FormDesign& d = design_.form;
     name_ = d.name;
     window_->setObjectName(name_);
-    setCaption(d.caption);
+    // A new window each load: its title is set whatever the caption was.
+    caption_ = d.caption;
+    window_->setWindowTitle(caption_);
     borderless_ = d.borderless;
     font_ = d.font ? d.font : Font::make();
     surface_.setBackColor(d.backColor);
@@ -446,6 +448,8 @@ void Form::windowResized()
 
 void Form::setCaption(const QString& c)
 {
+    if (c == caption_)
+        return;
     caption_ = c;
     if (window_)
         window_->setWindowTitle(c);
@@ -491,12 +495,16 @@ void Form::setMousePointer(int16_t v)
 {
     if (!isValidPointer(v))
         raise(err::InvalidProperty);
+    if (v == mousePointer_)
+        return;
     mousePointer_ = v;
     updateCursor();
 }
 
 void Form::setMouseIcon(const PicturePtr& p)
 {
+    if (p == mouseIcon_)
+        return;
     mouseIcon_ = p;
     updateCursor();
 }

@@ -47,6 +47,8 @@ void Image::fitToPicture()
 
 void Image::setPicture(const PicturePtr& p)
 {
+    if (p == picture_)
+        return;
     picture_ = p;
     fitToPicture();
     if (widget_)
@@ -55,6 +57,8 @@ void Image::setPicture(const PicturePtr& p)
 
 void Image::setStretch(bool v)
 {
+    if (v == stretch_)
+        return;
     stretch_ = v;
     fitToPicture();
     if (widget_)
@@ -65,6 +69,8 @@ void Image::setBorderStyle(int16_t v)
 {
     if (v < 0 || v > 1)
         raise(err::InvalidProperty);
+    if (v == borderStyle_)
+        return;
     borderStyle_ = v;
     fitToPicture();
     if (widget_)
@@ -148,6 +154,8 @@ void Shape::setShapeKind(int16_t v)
 {
     if (v < 0 || v > 5)
         raise(err::InvalidProperty);
+    if (v == shape_)
+        return;
     shape_ = v;
     changed();
 }
@@ -156,12 +164,16 @@ void Shape::setBackStyle(int16_t v)
 {
     if (v < 0 || v > 1)
         raise(err::InvalidProperty);
+    if (v == backStyle_)
+        return;
     backStyle_ = v;
     changed();
 }
 
 void Shape::setBackColor(Colour c)
 {
+    if (c == backColor_)
+        return;
     backColor_ = c;
     changed();
 }
@@ -170,12 +182,16 @@ void Shape::setFillStyle(int16_t v)
 {
     if (v < 0 || v > 7)
         raise(err::InvalidProperty);
+    if (v == fillStyle_)
+        return;
     fillStyle_ = v;
     changed();
 }
 
 void Shape::setFillColor(Colour c)
 {
+    if (c == fillColor_)
+        return;
     fillColor_ = c;
     changed();
 }
@@ -184,12 +200,16 @@ void Shape::setBorderStyle(int16_t v)
 {
     if (v < 0 || v > 6)
         raise(err::InvalidProperty);
+    if (v == borderStyle_)
+        return;
     borderStyle_ = v;
     changed();
 }
 
 void Shape::setBorderColor(Colour c)
 {
+    if (c == borderColor_)
+        return;
     borderColor_ = c;
     changed();
 }
@@ -198,6 +218,8 @@ void Shape::setBorderWidth(int16_t v)
 {
     if (v < 1)
         raise(err::InvalidProperty);
+    if (v == borderWidth_)
+        return;
     borderWidth_ = v;
     changed();
 }

@@ -91,6 +91,8 @@ void Label::resized()
 
 void Label::setCaption(const QString& c)
 {
+    if (c == caption_)
+        return;
     caption_ = c;
     appearanceChanged();
 }
@@ -99,18 +101,24 @@ void Label::setAlignment(int16_t v)
 {
     if (v < 0 || v > 2)
         raise(err::InvalidProperty);
+    if (v == alignment_)
+        return;
     alignment_ = v;
     appearanceChanged();
 }
 
 void Label::setAutoSize(bool v)
 {
+    if (v == autoSize_)
+        return;
     autoSize_ = v;
     appearanceChanged();
 }
 
 void Label::setWordWrap(bool v)
 {
+    if (v == wordWrap_)
+        return;
     wordWrap_ = v;
     appearanceChanged();
 }
@@ -119,6 +127,8 @@ void Label::setBackStyle(int16_t v)
 {
     if (v < 0 || v > 1)
         raise(err::InvalidProperty);
+    if (v == backStyle_)
+        return;
     backStyle_ = v;
     appearanceChanged();
 }
@@ -127,12 +137,16 @@ void Label::setBorderStyle(int16_t v)
 {
     if (v < 0 || v > 1)
         raise(err::InvalidProperty);
+    if (v == borderStyle_)
+        return;
     borderStyle_ = v;
     appearanceChanged();
 }
 
 void Label::setUseMnemonic(bool v)
 {
+    if (v == useMnemonic_)
+        return;
     useMnemonic_ = v;
     appearanceChanged();
 }

@@ -260,6 +260,8 @@ void ItemListControl::Clear()
 void ItemListControl::setList(int32_t index, const QString& text)
 {
     checkEntry(index);
+    if (text == items_[size_t(index)].text)
+        return;
     items_[size_t(index)].text = text;
     showItems();
 }

@@ -79,12 +79,16 @@ void HScrollBar::rangeChanged()
 
 void HScrollBar::setMin(int16_t v)
 {
+    if (v == min_)
+        return;
     min_ = v;
     rangeChanged();
 }
 
 void HScrollBar::setMax(int16_t v)
 {
+    if (v == max_)
+        return;
     max_ = v;
     rangeChanged();
 }
@@ -93,6 +97,8 @@ void HScrollBar::setSmallChange(int16_t v)
 {
     if (v < 1)
         raise(err::InvalidProperty);
+    if (v == smallChange_)
+        return;
     smallChange_ = v;
     showState();
 }
@@ -101,6 +107,8 @@ void HScrollBar::setLargeChange(int16_t v)
 {
     if (v < 1)
         raise(err::InvalidProperty);
+    if (v == largeChange_)
+        return;
     largeChange_ = v;
     showState();
 }

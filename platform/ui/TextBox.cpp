@@ -87,13 +87,19 @@ void TextBox::showText()
 {
     if (!widget_)
         return;
+    // New text shows from its start, the caret before its first character
+    // (the editors would leave it, and the view, at the end).
     settingText_ = true;
     if (auto* e = qobject_cast<QPlainTextEdit*>(widget_.data())) {
         QString shown = text_;
         shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         e->setPlainText(shown);
+        e->moveCursor(QTextCursor::Start);
+        e->horizontalScrollBar()->setValue(0);
+        e->verticalScrollBar()->setValue(0);
     } else if (auto* l = qobject_cast<QLineEdit*>(widget_.data())) {
         l->setText(text_);
+        l->setCursorPosition(0);
     }
     settingText_ = false;
 }
@@ -130,6 +136,8 @@ void TextBox::setText(const QString& t)
 
 void TextBox::setLocked(bool v)
 {
+    if (v == locked_)
+        return;
     locked_ = v;
     if (auto* e = qobject_cast<QPlainTextEdit*>(widget_.data()))
         e->setReadOnly(v);
@@ -141,6 +149,8 @@ void TextBox::setMaxLength(int32_t v)
 {
     if (v < 0)
         raise(err::InvalidProperty);
+    if (v == maxLength_)
+        return;
     maxLength_ = v;
     if (auto* l = qobject_cast<QLineEdit*>(widget_.data()))
         l->setMaxLength(v > 0 ? v : 32767);

@@ -58,12 +58,16 @@ void TextControl::showFieldBackColor()
 
 void TextControl::setBackColor(Colour c)
 {
+    if (c == backColor_)
+        return;
     backColor_ = c;
     appearanceChanged();
 }
 
 void TextControl::setForeColor(Colour c)
 {
+    if (c == foreColor_)
+        return;
     foreColor_ = c;
     appearanceChanged();
 }
@@ -72,13 +76,17 @@ void TextControl::setFont(const FontPtr& f)
 {
     if (!f)
         raise(err::ObjectRequired);
-    font_ = f;
     fontGiven_ = true;
+    if (f == font_)
+        return;
+    font_ = f;
     appearanceChanged();
 }
 
 void TextControl::setFontName(const QString& v)
 {
+    if (v == font_->Name())
+        return;
     font_->setName(v);
     appearanceChanged();
 }
@@ -87,30 +95,40 @@ void TextControl::setFontSize(double v)
 {
     if (v <= 0 || v > 2160)
         raise(err::InvalidProperty);
+    if (v == font_->Size())
+        return;
     font_->setSize(v);
     appearanceChanged();
 }
 
 void TextControl::setFontBold(bool v)
 {
+    if (v == font_->Bold())
+        return;
     font_->setBold(v);
     appearanceChanged();
 }
 
 void TextControl::setFontItalic(bool v)
 {
+    if (v == font_->Italic())
+        return;
     font_->setItalic(v);
     appearanceChanged();
 }
 
 void TextControl::setFontUnderline(bool v)
 {
+    if (v == font_->Underline())
+        return;
     font_->setUnderline(v);
     appearanceChanged();
 }
 
 void TextControl::setFontStrikethru(bool v)
 {
+    if (v == font_->Strikethrough())
+        return;
     font_->setStrikethrough(v);
     appearanceChanged();
 }

@@ -37,6 +37,9 @@ void Timer::setInterval(int32_t ms)
 
 void Timer::setEnabled(bool v)
 {
+    // Only a change starts or stops the clock; setting Interval restarts it.
+    if (v == Control::Enabled())
+        return;
     Control::setEnabled(v);
     schedule();
 }

@@ -299,6 +299,8 @@ void UserControl::setBackColor(Colour c)
 
 void UserControl::setForeColor(Colour c)
 {
+    if (c == foreColor_)
+        return;
     foreColor_ = c;
     if (hdc_)
         gdi::SetTextColor(hdc_, c);
@@ -338,6 +340,8 @@ void UserControl::setBackStyle(int16_t v)
 {
     if (v < 0 || v > 1)
         raise(err::InvalidProperty);
+    if (v == backStyle_)
+        return;
     backStyle_ = v;
     surface_.setTransparent(v == 0);
     updateMask();
@@ -346,12 +350,16 @@ void UserControl::setBackStyle(int16_t v)
 
 void UserControl::setMaskPicture(const PicturePtr& p)
 {
+    if (p == maskPicture_)
+        return;
     maskPicture_ = p;
     updateMask();
 }
 
 void UserControl::setMaskColor(Colour c)
 {
+    if (c == maskColor_)
+        return;
     maskColor_ = c;
     updateMask();
 }
@@ -391,6 +399,8 @@ void UserControl::setOLEDropMode(int16_t v)
 {
     if (v < 0 || v > 1)
         raise(err::InvalidProperty);
+    if (v == oleDropMode_)
+        return;
     oleDropMode_ = v;
     if (widget_)
         widget_->setAcceptDrops(v == 1);
@@ -465,20 +475,33 @@ double UserControl::ScaleY(double height, int16_t fromScale, int16_t toScale) co
     return ScaleX(height, fromScale, toScale);
 }
 
+// The control draws its text through a device context, in whole-pixel
+// glyphs of one colour, whose widths are not those of smoothed glyphs: it
+// measures its text in that same font, so that a caption measured to fit a
+// box is drawn within it.
+QFont UserControl::deviceFont() const
+{
+    QFont f = font_->qfont();
+    f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferMatch));
+    return f;
+}
+
 double UserControl::TextWidth(const QString& text) const
 {
-    return textWidthPixels(font_, text) * TwipsPerPixel / twipsPerUnit(scaleMode_);
+    return textWidthPixels(deviceFont(), text) * TwipsPerPixel / twipsPerUnit(scaleMode_);
 }
 
 double UserControl::TextHeight(const QString& text) const
 {
-    return textHeightPixels(font_, text) * TwipsPerPixel / twipsPerUnit(scaleMode_);
+    return textHeightPixels(deviceFont(), text) * TwipsPerPixel / twipsPerUnit(scaleMode_);
 }
 
 void UserControl::setAccessKeys(const QString& keys) { accessKeys_ = keys; }
 
 void UserControl::setCanGetFocus(bool v)
 {
+    if (v == canGetFocus_)
+        return;
     canGetFocus_ = v;
     if (widget_)
         widget_->setFocusPolicy(v ? (TabStop() ? Qt::StrongFocus : Qt::ClickFocus) : Qt::NoFocus);

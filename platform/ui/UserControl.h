@@ -254,6 +254,8 @@ private:
     void paintSurface(QPainter& p);
     void updateMask();
     void surfaceChanged();
+    // The control's font as its device context draws with it.
+    QFont deviceFont() const;
     // Qt events of the surface.
     void mousePress(QMouseEvent* e, bool doubleClick);
     void mouseMove(QMouseEvent* e);

@@ -14,6 +14,7 @@
 #include <ZorvaneEncryption.h>
 
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 namespace {
@@ -54,6 +55,24 @@ TEST_F(EncryptionDemo, StartsWithItsCaptionTheDefaultKeyAndTheSampleText)
     EXPECT_EQ(form->cmdEncrypt->Caption(), "&Encrypt!");
     EXPECT_EQ(form->cmdDecrypt->Caption(), "&Decrypt!");
     EXPECT_TRUE(form->Label2->Caption().contains("Encrypting && Decrypting"));
+}
+
+// The boxes open at the start of their texts: the key's first characters
+// in view with the caret before them, not the end of the 128.
+TEST_F(EncryptionDemo, TheBoxesShowTheirTextsFromTheStart)
+{
+    form->Show();
+    QCoreApplication::processEvents();
+    auto* key = qobject_cast<QLineEdit*>(form->txtKey->widget());
+    ASSERT_TRUE(key);
+    EXPECT_EQ(key->cursorPosition(), 0);
+    EXPECT_LT(key->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(), 8);
+    EXPECT_EQ(form->txtKey->SelStart(), 0);
+    EXPECT_EQ(form->txtPlainTextIn->SelStart(), 0);
+    form->cmdEncrypt->press();
+    EXPECT_EQ(form->txtCipherText->SelStart(), 0);
+    form->cmdDecrypt->press();
+    EXPECT_EQ(form->txtPlainTextOut->SelStart(), 0);
 }
 
 TEST_F(EncryptionDemo, EncryptThenDecryptGivesTheTextBackAndTwoEncryptionsDiffer)

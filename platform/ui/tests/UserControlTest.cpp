@@ -5,6 +5,7 @@
 
 #include "Gdi.h"
 #include "PropertyBag.h"
+#include "Units.h"
 
 #include <QMimeData>
 #include <QRegularExpression>
@@ -391,6 +392,28 @@ TEST_F(UserControlTest, ScaleConversions)
     EXPECT_GT(p->TextWidth(QStringLiteral("Wide text")), p->TextWidth(QStringLiteral("W")));
     p->setScaleMode(1);
     EXPECT_DOUBLE_EQ(p->ScaleWidth(), 1500);
+}
+
+// A caption that TextWidth says fits a box is drawn in it on one line (the
+// list bar lays out its captions so): the control measures in the font its
+// device context draws with.
+TEST_F(UserControlTest, TextIsMeasuredAsTheDeviceContextDrawsIt)
+{
+    auto f = probeForm();
+    f->Load();
+    auto p = f->control<Probe>("q");
+    for (const char* face : {"MS Sans Serif", "Arial"})
+        for (const double size : {8.25, 9.75, 12.0}) {
+            p->setFont(Font::make(QString::fromLatin1(face), size));
+            const int64_t dc = p->hDC();
+            for (const char* caption : {"Global Functions", "Objects && Creatable Classes", "Various System"}) {
+                const QString text = QString::fromLatin1(caption);
+                gdi::Size extent;
+                gdi::GetTextExtentPoint32A(dc, text, extent);
+                EXPECT_DOUBLE_EQ(p->ScaleX(p->TextWidth(text), -1, scale::Pixels), extent.cx)
+                    << face << " " << size << " " << caption;
+            }
+        }
 }
 
 TEST_F(UserControlTest, DrawingThroughTheDeviceContextLeavesNoHandles)
