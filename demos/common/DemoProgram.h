@@ -24,6 +24,7 @@ int run(int argc, char** argv)
     plat::WarmUp warmUp;
     QApplication app(argc, argv);
     warmUp.wait();
+    warmUp.startBusConnection();
     loadLibrary();
     plat::formInstance<StartupForm>()->Show();
     return plat::runMessageLoop();

@@ -10,8 +10,8 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QRegularExpression>
-#include <QStyle>
+#include <QPainter>
+#include <QPixmap>
 #include <QStyledItemDelegate>
 #include <QVarLengthArray>
 #include <algorithm>
@@ -19,6 +19,18 @@
 namespace plat {
 
 namespace {
+
+// "c:", "c: [System]": a letter, a colon, and after any blanks at most a
+// volume name in brackets.
+bool isDriveListText(const QString& p)
+{
+    if (p.size() < 2 || p[0].unicode() > 127 || !p[0].isLetter() || p[1] != u':')
+        return false;
+    qsizetype i = 2;
+    while (i < p.size() && (p[i] == u' ' || (p[i] >= u'\t' && p[i] <= u'\r')))
+        ++i;
+    return i == p.size() || (p[i] == u'[' && p.endsWith(u']'));
+}
 
 // The drive of a folder must be there with a medium in it.
 void checkDrive(QChar letter)
@@ -34,9 +46,8 @@ QString existingFolder(const QString& path, const QString& base)
 {
     QString p = path.trimmed();
     // A drive list's text ("c: [System]") names its drive alone.
-    static const QRegularExpression driveText(QStringLiteral("^([A-Za-z]:)\\s*(\\[.*\\])?$"));
-    if (const auto m = driveText.match(p); m.hasMatch())
-        p = m.captured(1);
+    if (isDriveListText(p))
+        p.truncate(2);
     if (hasDriveLetter(p) && p.size() == 2) {
         checkDrive(p[0]);
         p = currentFolderOn(p[0]);
@@ -53,6 +64,28 @@ QString existingFolder(const QString& path, const QString& base)
 QString childPath(const QString& folder, const QString& name)
 {
     return folder.endsWith(u'\\') ? folder + name : folder + u'\\' + name;
+}
+
+// The folder list's 16 x 16 pictures: a closed folder, and an open one with
+// its front flap folded down. (The style's own pictures come from the icon
+// theme, a search through every theme folder on the machine that would
+// hold up the first list shown.)
+QIcon folderPicture(bool open)
+{
+    QPixmap p(16, 16);
+    p.fill(Qt::transparent);
+    QPainter g(&p);
+    g.setPen(QColor(128, 96, 0));
+    g.setBrush(open ? QColor(230, 180, 50) : QColor(255, 214, 90));
+    g.drawRect(1, 2, 6, 2); // the tab
+    g.drawRect(1, 4, open ? 12 : 13, 9);
+    if (open) {
+        g.setBrush(QColor(255, 230, 140));
+        const QPoint flap[] = {{3, 7}, {15, 7}, {13, 13}, {1, 13}};
+        g.drawPolygon(flap, 4);
+    }
+    g.end();
+    return QIcon(p);
 }
 
 bool nameLess(const QString& a, const QString& b)
@@ -299,8 +332,8 @@ void DirListBox::showFolders()
         return;
     showing_ = true;
     w->clear();
-    const QIcon open = w->style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closed = w->style()->standardIcon(QStyle::SP_DirClosedIcon);
+    const QIcon open = folderPicture(true);
+    const QIcon closed = folderPicture(false);
     int depth = 0;
     auto add = [&](const QString& text, const QIcon& icon, int indent) {
         auto* item = new QListWidgetItem(icon, text, w);

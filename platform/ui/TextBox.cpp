@@ -87,6 +87,25 @@ void TextBox::showText()
 {
     if (!widget_)
         return;
+    // A multi-line editor not yet on the screen (its form still loading)
+    // takes its text when it is shown or asked for its caret: a form that
+    // fills a box line by line has it laid out once, not once a line.
+    if (qobject_cast<QPlainTextEdit*>(widget_.data()) && !widget_->isVisible()) {
+        textPending_ = true;
+        return;
+    }
+    putText();
+}
+
+void TextBox::takePendingText() const
+{
+    if (textPending_)
+        const_cast<TextBox*>(this)->putText();
+}
+
+void TextBox::putText()
+{
+    textPending_ = false;
     // New text shows from its start, the caret before its first character
     // (the editors would leave it, and the view, at the end).
     settingText_ = true;
@@ -106,6 +125,7 @@ void TextBox::showText()
 
 QString TextBox::widgetText() const
 {
+    takePendingText();
     if (auto* e = qobject_cast<QPlainTextEdit*>(widget_.data())) {
         QString t = e->toPlainText();
         t.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
@@ -183,6 +203,7 @@ int32_t TextBox::fromWidgetPos(int widgetPos) const
 
 int32_t TextBox::SelStart() const
 {
+    takePendingText();
     if (auto* e = qobject_cast<QPlainTextEdit*>(widget_.data()))
         return fromWidgetPos(e->textCursor().selectionStart());
     if (auto* l = qobject_cast<QLineEdit*>(widget_.data()))
@@ -192,6 +213,7 @@ int32_t TextBox::SelStart() const
 
 int32_t TextBox::SelLength() const
 {
+    takePendingText();
     if (auto* e = qobject_cast<QPlainTextEdit*>(widget_.data())) {
         const auto c = e->textCursor();
         return fromWidgetPos(c.selectionEnd()) - fromWidgetPos(c.selectionStart());
@@ -208,6 +230,7 @@ void TextBox::setSelStart(int32_t v)
     if (v < 0)
         raise(err::InvalidProperty);
     v = std::min<int32_t>(v, int32_t(text_.size()));
+    takePendingText();
     if (auto* e = qobject_cast<QPlainTextEdit*>(widget_.data())) {
         auto c = e->textCursor();
         c.setPosition(toWidgetPos(v));
@@ -244,6 +267,7 @@ void TextBox::setSelText(const QString& s)
 
 void TextBox::typeChar(int16_t keyAscii)
 {
+    takePendingText();
     auto* e = qobject_cast<QPlainTextEdit*>(widget_.data());
     auto* l = qobject_cast<QLineEdit*>(widget_.data());
     if (locked_ && keyAscii != 3 && keyAscii != 1)
@@ -327,6 +351,9 @@ bool TextBox::filterInputMethod(QEvent* e)
 bool TextBox::widgetEvent(QWidget*, QEvent* e)
 {
     switch (e->type()) {
+    case QEvent::Show:
+        takePendingText();
+        return false;
     case QEvent::KeyPress: {
         auto* ke = static_cast<QKeyEvent*>(e);
         if (ke->key() == Qt::Key_Tab || ke->key() == Qt::Key_Backtab)
@@ -405,22 +432,30 @@ void TextBox::setProperty(const QString& name, const Variant& value)
         TextControl::setProperty(name, value);
 }
 
+// The editor these choose is made once, when the whole design is applied.
 void TextBox::applyDesignProperty(const QString& name, const Variant& value)
 {
-    if (is(name, "MultiLine")) {
+    if (is(name, "MultiLine"))
         multiLine_ = value.toBool();
-        rebuild();
-    } else if (is(name, "ScrollBars")) {
+    else if (is(name, "ScrollBars"))
         scrollBars_ = value.toInteger();
-        rebuild();
-    } else if (is(name, "BorderStyle")) {
+    else if (is(name, "BorderStyle"))
         borderStyle_ = value.toInteger();
-        rebuild();
-    } else if (is(name, "Alignment")) {
+    else if (is(name, "Alignment"))
         alignment_ = value.toInteger();
-        rebuild();
-    } else
+    else {
         setProperty(name, value);
+        return;
+    }
+    editorChosen_ = true;
+}
+
+void TextBox::afterDesign()
+{
+    if (editorChosen_) {
+        editorChosen_ = false;
+        rebuild();
+    }
 }
 
 } // namespace plat

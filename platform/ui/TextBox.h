@@ -46,6 +46,7 @@ public:
     Variant getProperty(const QString& name) const override;
     void setProperty(const QString& name, const Variant& value) override;
     void applyDesignProperty(const QString& name, const Variant& value) override;
+    void afterDesign() override;
 
 protected:
     QWidget* createWidget(QWidget* parent) override;
@@ -56,6 +57,8 @@ private:
     QWidget* makeEditor(QWidget* parent);
     void rebuild();
     void showText();
+    void putText();
+    void takePendingText() const;
     void userEdited();
     QString widgetText() const;
     // Types one character (or its editing action) into the box.
@@ -72,6 +75,10 @@ private:
     int32_t maxLength_ = 0;
     int16_t alignment_ = 0;
     bool settingText_ = false;
+    // Text not yet put in the hidden multi-line editor (see showText()).
+    bool textPending_ = false;
+    // The design named the kind of editor; it is made in afterDesign().
+    bool editorChosen_ = false;
     bool redispatching_ = false;
 };
 

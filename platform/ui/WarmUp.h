@@ -21,9 +21,14 @@ public:
 
     // Returns once both have been read.
     void wait();
+    // With the application made: connects to the session bus beside the
+    // program's start, for a program whose first form fills text editors
+    // before it is shown (see WarmUp.cpp).
+    void startBusConnection();
 
 private:
     std::thread thread_;
+    std::thread bus_;
 };
 
 } // namespace plat

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <limits>
 
 using namespace plat;
@@ -178,6 +179,45 @@ TEST_F(TextBoxKeys, TheLargestSelLengthSelectsToTheEnd)
     txt->setSelLength(std::numeric_limits<int32_t>::max());
     EXPECT_EQ(txt->SelText(), "llo");
     EXPECT_EQ(txt->SelLength(), 3);
+}
+
+// A form that fills its multi-line box line by line while it loads: the box
+// shows every line once shown, caret and view at the start, and what is
+// asked of it before then is as exact as after.
+TEST_F(ControlsTest, AMultiLineBoxFilledBeforeItsFormIsShownShowsAllOfItsText)
+{
+    auto f = makeForm(R"([{"name": "info", "type": "TextBox", "left": 0, "top": 0, "width": 3000, "height": 1500,
+        "properties": [["ScrollBars", 3], ["MultiLine", true], ["BorderStyle", 1], ["Text", "first"]]}])");
+    f->Load();
+    auto info = f->control<TextBox>("info");
+    // The design's choices made one editor, with all of them.
+    auto* editor = qobject_cast<QPlainTextEdit*>(info->widget());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(editor->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(editor->lineWrapMode(), QPlainTextEdit::NoWrap);
+
+    QString text = info->Text();
+    for (int i = 0; i < 30; ++i) {
+        text += QStringLiteral("\r\nline %1").arg(i);
+        info->setText(text);
+    }
+    EXPECT_EQ(info->Text(), text);
+    info->setSelStart(7); // "first\r\n" is 7 characters: the caret before "line 0"
+    EXPECT_EQ(info->SelStart(), 7);
+    info->setSelLength(6);
+    EXPECT_EQ(info->SelText(), "line 0");
+
+    info->setText(text + "\r\nlast");
+    uitest::showAndActivate(*f);
+    EXPECT_EQ(editor->toPlainText(), QString(text + "\r\nlast").replace("\r\n", "\n"));
+    EXPECT_EQ(info->SelStart(), 0);
+    EXPECT_EQ(editor->verticalScrollBar()->value(), 0);
+    // Typed text lands in the text the box holds.
+    info->SetFocus();
+    QTest::keyClick(editor, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(editor, QStringLiteral("!"));
+    EXPECT_TRUE(info->Text().endsWith("last!"));
 }
 
 TEST_F(ControlsTest, VisibleIsTheControlsOwnFlagInsideAHiddenContainer)

@@ -143,6 +143,13 @@ TEST_F(FileListsTest, FolderListOpensFoldersAndRefusesUnavailableDrivesAndMissin
     dir->setPath("D:\\Windows");
     dir->setPath("d: [STICK]"); // the drive list's text
     EXPECT_EQ(dir->Path(), "D:\\");
+    dir->setPath("D:\\Windows");
+    dir->setPath("d:[STICK]");
+    EXPECT_EQ(dir->Path(), "D:\\");
+    // Not a drive list's text: a folder of that name, which is not there.
+    EXPECT_FALSE(tryStatement([&] { dir->setPath("d: [STICK"); }));
+    EXPECT_EQ(Err::number(), 76);
+    EXPECT_EQ(dir->Path(), "D:\\");
     // The trapped failure as the demos' drive-change handlers see it.
     Err::clear();
     EXPECT_FALSE(tryStatement([&] { dir->setProperty("Path", Variant("E:")); }));
