@@ -71,26 +71,9 @@ if [[ ! -x $MAP_TIMER || bench/map_timer.c -nt $MAP_TIMER ]]; then
   cc -O2 bench/map_timer.c -o "$MAP_TIMER" $(pkg-config --cflags --libs x11)
 fi
 
-export QT_QPA_PLATFORM=xcb
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$WORK/runtime}
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-# The server picks a free display number itself and writes it to the file.
-rm -f "$WORK/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" >/dev/null 2>&1 &
-XVFB=$!
-PID=
-cleanup() {
-  [[ -n $PID ]] && kill "$PID" 2>/dev/null || true
-  kill "$XVFB" 2>/dev/null || true
-}
-trap cleanup EXIT
-for _ in $(seq 200); do [[ -s $WORK/display ]] && break; sleep 0.05; done
-if [[ ! -s $WORK/display ]]; then
-  echo "idle_cost: Xvfb did not start" >&2
-  exit 1
-fi
-export DISPLAY=:$(tr -d '[:space:]' <"$WORK/display")
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+# shellcheck source=bench/private_display.sh
+source bench/private_display.sh
+start_private_display idle_cost "$WORK"
 
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%.0f", s }'; }
 

@@ -84,27 +84,9 @@ if [[ ! -x $WAKE_FLOOR || $BENCH/wake_floor.c -nt $WAKE_FLOOR ]]; then
   cc -O2 "$BENCH/wake_floor.c" -o "$WAKE_FLOOR"
 fi
 
-export QT_QPA_PLATFORM=xcb
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$WORK/runtime}
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-# The server picks a free display number itself and writes it to the file,
-# so that no other X server running on the machine is taken for ours.
-rm -f "$WORK/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" >/dev/null 2>&1 &
-XVFB=$!
-PID=
-cleanup() {
-  [[ -n $PID ]] && kill "$PID" 2>/dev/null || true
-  kill "$XVFB" 2>/dev/null || true
-}
-trap cleanup EXIT
-for _ in $(seq 200); do [[ -s $WORK/display ]] && break; sleep 0.05; done
-if [[ ! -s $WORK/display ]]; then
-  echo "shell_startup: Xvfb did not start" >&2
-  exit 1
-fi
-export DISPLAY=:$(tr -d '[:space:]' <"$WORK/display")
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+# shellcheck source=bench/private_display.sh
+source bench/private_display.sh
+start_private_display shell_startup "$WORK"
 
 now_ms() { date +%s%3N; }
 rss_mib() { awk '/^VmRSS:/ { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }

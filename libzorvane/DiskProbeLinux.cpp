@@ -1,8 +1,8 @@
 // The machine's drive facts: the drive map, statvfs, the block devices'
 // attributes in /sys, and the volumes' labels, identifiers and file-system
 // versions through the platform's volumes (Paths.h), which this library reads
-// from the volume's superblock with libblkid (when the device can be read),
-// then from udev's records.
+// from udev's record of the device, or where there is none from the volume's
+// superblock with libblkid (when the device can be read).
 #include "DiskInfoImpl.h"
 
 #include "Paths.h"
