@@ -1,5 +1,7 @@
 #include "Picture.h"
 
+#include "ImageDecode.h"
+
 #include "Error.h"
 #include "Units.h"
 
@@ -8,6 +10,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
+#include <QResource>
 #include <atomic>
 
 namespace plat {
@@ -98,13 +101,25 @@ PicturePtr loadResPicture(const QString& name)
     if (it == idx.end())
         raise(err::ResourceNotFound, {},
               QStringLiteral("Resource with identifier '%1' not found").arg(name));
-    // Read in the format the resource's name gives, without asking every
-    // image plugin about it first (which loads them all); a resource that
-    // does not read so goes through the reader's own detection.
-    QImageReader named(it.value(), QFileInfo(it.value()).suffix().toLower().toLatin1());
-    named.setAutoDetectImageFormat(false);
-    QImage img = named.read();
-    QByteArray fmt = named.format().toLower();
+    // The program's own pictures are read in place where they can be (see
+    // ImageDecode.h); the others in the format the resource's name gives,
+    // without asking every image plugin about it first (which loads them
+    // all); a resource that does not read so goes through the reader's own
+    // detection.
+    QImage img;
+    QByteArray fmt;
+    const QResource resource(it.value());
+    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression) {
+        img = decodeOwnImage(
+            QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), qsizetype(resource.size())));
+        fmt = "own";
+    }
+    if (img.isNull()) {
+        QImageReader named(it.value(), QFileInfo(it.value()).suffix().toLower().toLatin1());
+        named.setAutoDetectImageFormat(false);
+        img = named.read();
+        fmt = named.format().toLower();
+    }
     if (img.isNull()) {
         QImageReader reader(it.value());
         img = reader.read();

@@ -1,5 +1,7 @@
 #include "PropertyBag.h"
 
+#include "ImageDecode.h"
+
 #include "Error.h"
 #include "Font.h"
 #include "Numbers.h"
@@ -106,8 +108,8 @@ PicturePtr pictureFromJson(const QString& key, const QJsonObject& o)
     if (o.contains(QStringLiteral("resource")))
         return loadResPicture(o.value(QStringLiteral("resource")).toString());
     const QByteArray data = QByteArray::fromBase64(o.value(QStringLiteral("png")).toString().toLatin1());
-    QImage image;
-    if (data.isEmpty() || !image.loadFromData(data, "PNG"))
+    QImage image = data.startsWith("\x89PNG") ? decodeOwnImage(data) : QImage();
+    if (data.isEmpty() || (image.isNull() && !image.loadFromData(data, "PNG")))
         badValue(key, QStringLiteral("the picture data is not a PNG image"));
     const int type = o.value(QStringLiteral("type")).toInt(Picture::Bitmap);
     if (type < Picture::Bitmap || type > Picture::Cursor)
