@@ -41,38 +41,13 @@ GOAL_POINTS=0.3
 WORK=${TMPDIR:-/tmp}/zg-idle-bench
 mkdir -p "$WORK"
 
-# The anchor: a plain window of the catalog's size with an empty 10 ms timer.
-ANCHOR=$WORK/anchor_window
-if [[ ! -x $ANCHOR || $0 -nt $ANCHOR ]]; then
-  cat >"$WORK/anchor_window.cpp" <<'EOF'
-#include <QApplication>
-#include <QTimer>
-#include <QWidget>
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    QWidget w;
-    w.setWindowTitle(QStringLiteral("Anchor window"));
-    w.resize(620, 420);
-    w.show();
-    QTimer t;
-    t.setInterval(10);
-    QObject::connect(&t, &QTimer::timeout, [] {});
-    t.start();
-    return app.exec();
-}
-EOF
-  # shellcheck disable=SC2046
-  c++ -std=c++17 -O2 -fPIC "$WORK/anchor_window.cpp" -o "$ANCHOR" $(pkg-config --cflags --libs Qt6Widgets)
-fi
-MAP_TIMER=$WORK/map_timer
-if [[ ! -x $MAP_TIMER || bench/map_timer.c -nt $MAP_TIMER ]]; then
-  # shellcheck disable=SC2046
-  cc -O2 bench/map_timer.c -o "$MAP_TIMER" $(pkg-config --cflags --libs x11)
-fi
-
 # shellcheck source=bench/private_display.sh
 source bench/private_display.sh
+# The anchor: the bare window with its empty 10 ms timer.
+build_window_helpers "$WORK"
+ANCHOR=$WORK/bare_timer
+MAP_TIMER=$WORK/map_timer
+
 start_private_display idle_cost "$WORK"
 
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%.0f", s }'; }
@@ -147,11 +122,11 @@ echo "mean of the anchors beside it + ${GOAL_POINTS} points of a core"
 echo
 row "program" "CPU %" "anchor %" "ratio" "points" ""
 over=0
-previous=$(idle "$ANCHOR" "Anchor window" rest_centre)
+previous=$(idle "$ANCHOR" "Bare Qt window" rest_centre)
 measure_row() {
   local cpu next anchor ratio points verdict
   cpu=$(idle "$2" "$3" "$4")
-  next=$(idle "$ANCHOR" "Anchor window" rest_centre)
+  next=$(idle "$ANCHOR" "Bare Qt window" rest_centre)
   anchor=$(awk -v a="$previous" -v b="$next" 'BEGIN { printf "%.2f", (a + b) / 2 }')
   previous=$next
   ratio=$(awk -v a="$cpu" -v b="$anchor" 'BEGIN { if (b > 0) printf "%.2fx", a / b; else print "-" }')

@@ -1,5 +1,12 @@
 # Sourced by the benches that run the programs on an X server of their own.
 #
+#   build_window_helpers WORK
+#
+# compiles, once into WORK and again when their sources change, the bare
+# window (WORK/bare_window, bench/bare_window.cpp), a script that starts it
+# with its 10 ms timer (WORK/bare_timer) and the map timer (WORK/map_timer,
+# bench/map_timer.c).
+#
 #   start_private_display NAME WORK
 #
 # starts Xvfb (1280 x 1024, 24 bits, no reset between clients) on a display
@@ -9,6 +16,20 @@
 # and sets XVFB to the server's process id and PID (the program being
 # measured) to empty. On exit the program in PID and the server are killed.
 # NAME starts the error line when the server does not come up.
+
+build_window_helpers() {
+  local work=$1
+  if [[ ! -x $work/bare_window || bench/bare_window.cpp -nt $work/bare_window ]]; then
+    # shellcheck disable=SC2046
+    c++ -std=c++17 -O2 -fPIC bench/bare_window.cpp -o "$work/bare_window" $(pkg-config --cflags --libs Qt6Widgets)
+  fi
+  printf '#!/bin/sh\nexec "%s" timer\n' "$work/bare_window" >"$work/bare_timer"
+  chmod +x "$work/bare_timer"
+  if [[ ! -x $work/map_timer || bench/map_timer.c -nt $work/map_timer ]]; then
+    # shellcheck disable=SC2046
+    cc -O2 bench/map_timer.c -o "$work/map_timer" $(pkg-config --cflags --libs x11)
+  fi
+}
 
 start_private_display() {
   local name=$1 work=$2

@@ -43,49 +43,17 @@ done
 WORK=${TMPDIR:-/tmp}/zg-shell-bench
 mkdir -p "$WORK"
 
-# The bare window: one plain QWidget of the catalog window's size.
+# shellcheck source=bench/private_display.sh
+source bench/private_display.sh
+build_window_helpers "$WORK"
 BARE=$WORK/bare_window
-if [[ ! -x $BARE || ! -x $WORK/bare_timer ]]; then
-  cat >"$WORK/bare_window.cpp" <<'EOF'
-#include <QApplication>
-#include <QTimer>
-#include <QWidget>
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    QWidget w;
-    w.setWindowTitle(QStringLiteral("Bare Qt window"));
-    w.resize(620, 420);
-    w.show();
-    // With "timer": an empty 10 ms timer, the least a hover test can cost.
-    QTimer t;
-    if (argc > 1 && QByteArray(argv[1]) == "timer") {
-        t.setInterval(10);
-        QObject::connect(&t, &QTimer::timeout, [] {});
-        t.start();
-    }
-    return app.exec();
-}
-EOF
-  # shellcheck disable=SC2046
-  c++ -std=c++17 -O2 -fPIC "$WORK/bare_window.cpp" -o "$BARE" $(pkg-config --cflags --libs Qt6Widgets)
-  printf '#!/bin/sh\nexec "%s" timer\n' "$BARE" >"$WORK/bare_timer"
-  chmod +x "$WORK/bare_timer"
-fi
-
 BENCH=$(pwd)/bench
 MAP_TIMER=$WORK/map_timer
 WAKE_FLOOR=$WORK/wake_floor
-if [[ ! -x $MAP_TIMER || $BENCH/map_timer.c -nt $MAP_TIMER ]]; then
-  # shellcheck disable=SC2046
-  cc -O2 "$BENCH/map_timer.c" -o "$MAP_TIMER" $(pkg-config --cflags --libs x11)
-fi
 if [[ ! -x $WAKE_FLOOR || $BENCH/wake_floor.c -nt $WAKE_FLOOR ]]; then
   cc -O2 "$BENCH/wake_floor.c" -o "$WAKE_FLOOR"
 fi
 
-# shellcheck source=bench/private_display.sh
-source bench/private_display.sh
 start_private_display shell_startup "$WORK"
 
 now_ms() { date +%s%3N; }

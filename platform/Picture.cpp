@@ -21,6 +21,16 @@ int64_t nextHandle()
     static std::atomic<int64_t> counter{0x1000};
     return counter.fetch_add(4) + 4;
 }
+
+// Icon and cursor files read as such; every other kind is a bitmap.
+Picture::Type typeOfFormat(const QByteArray& format)
+{
+    if (format == "ico")
+        return Picture::Icon;
+    if (format == "cur")
+        return Picture::Cursor;
+    return Picture::Bitmap;
+}
 } // namespace
 
 Picture::Picture() = default;
@@ -47,13 +57,7 @@ PicturePtr Picture::load(const QString& path)
     QImage img = reader.read();
     if (img.isNull())
         raise(481, {}, QStringLiteral("Invalid picture"));
-    Type t = Bitmap;
-    const QByteArray fmt = reader.format().toLower();
-    if (fmt == "ico")
-        t = Icon;
-    else if (fmt == "cur")
-        t = Cursor;
-    return std::make_shared<Picture>(img, t);
+    return std::make_shared<Picture>(img, typeOfFormat(reader.format().toLower()));
 }
 
 int32_t Picture::Width() const { return isEmpty() ? 0 : pixelsToHimetricWhole(image_.width()); }
@@ -112,7 +116,6 @@ PicturePtr loadResPicture(const QString& name)
     if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression) {
         img = decodeOwnImage(
             QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), qsizetype(resource.size())));
-        fmt = "own";
     }
     if (img.isNull()) {
         QImageReader named(it.value(), QFileInfo(it.value()).suffix().toLower().toLatin1());
@@ -127,11 +130,7 @@ PicturePtr loadResPicture(const QString& name)
     }
     if (img.isNull())
         raise(481, {}, QStringLiteral("Invalid picture"));
-    Picture::Type t = Picture::Bitmap;
-    if (fmt == "ico")
-        t = Picture::Icon;
-    else if (fmt == "cur")
-        t = Picture::Cursor;
+    Picture::Type t = typeOfFormat(fmt);
     // A cursor kept as a PNG carries its hot spot in the text "HotSpot" =
     // "x,y"; the picture is a cursor then.
     const QString hs = img.text(QStringLiteral("HotSpot"));
