@@ -60,6 +60,25 @@ void wipe(QString& text)
     text.clear();
 }
 
+// Wipes bytes that hold a plain text on every way out of a scope, an
+// error's included, unless they were sealed where they lie meanwhile.
+class PlainBytes {
+public:
+    PlainBytes(uint8_t* bytes, size_t length) : bytes_(bytes), length_(length) {}
+    ~PlainBytes()
+    {
+        if (bytes_)
+            sodium_memzero(bytes_, length_);
+    }
+    PlainBytes(const PlainBytes&) = delete;
+    PlainBytes& operator=(const PlainBytes&) = delete;
+    void sealed() { bytes_ = nullptr; }
+
+private:
+    uint8_t* bytes_;
+    size_t length_;
+};
+
 } // namespace
 
 EncryptionImpl::SecretBytes::SecretBytes(size_t size) : data_(static_cast<uint8_t*>(sodium_malloc(size)))
@@ -163,18 +182,20 @@ QString EncryptionImpl::EncryptString(const QString& Text, const QString& KeyTex
     uint8_t* const plain = box.get() + HeaderBytes;
     const auto plainLength = size_t(toUtf8.appendToBuffer(reinterpret_cast<char*>(plain), Text) -
                                     reinterpret_cast<char*>(plain));
-    if (toUtf8.hasError()) {
-        sodium_memzero(plain, plainLength);
+    PlainBytes unsealed(plain, plainLength);
+    if (toUtf8.hasError())
         notWholeCharacters(QStringLiteral("text"), Text);
-    }
 
     const Derived& key = derive(keyText, nullptr);
     box[0] = Version;
     std::copy(key.salt.begin(), key.salt.end(), box.get() + 1);
     uint8_t* const nonce = box.get() + 1 + SaltBytes;
     randombytes_buf(nonce, NonceBytes);
-    crypto_aead_xchacha20poly1305_ietf_encrypt(plain, nullptr, plain, plainLength, box.get(), 1, nullptr, nonce,
-                                               key.key());
+    if (crypto_aead_xchacha20poly1305_ietf_encrypt(plain, nullptr, plain, plainLength, box.get(), 1, nullptr,
+                                                   nonce, key.key())
+        != 0)
+        fail(QStringLiteral("The cryptographic library could not encrypt the text"));
+    unsealed.sealed();
 
     const size_t boxLength = HeaderBytes + plainLength + TagBytes;
     QString cipherText(qsizetype(base64::encodedLength(boxLength)), Qt::Uninitialized);
@@ -209,13 +230,13 @@ QString EncryptionImpl::DecryptString(const QString& CipherText, const QString& 
     if (crypto_aead_xchacha20poly1305_ietf_decrypt(sealed, &plainLength, nullptr, sealed, length - HeaderBytes,
                                                    box.get(), 1, nonce, key.key()) != 0)
         fail(damaged);
+    PlainBytes opened(sealed, size_t(plainLength));
 
     // Our own encryption only seals UTF-8; anything else is refused too. A
     // byte order mark at the start is a character of the text like any other.
     QStringDecoder fromUtf8(QStringDecoder::Utf8,
                             QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = fromUtf8.decode(QByteArrayView(sealed, qsizetype(plainLength)));
-    sodium_memzero(sealed, size_t(plainLength));
     if (fromUtf8.hasError())
         fail(QStringLiteral("The sealed bytes are not UTF-8 text: the cipher text was not made by this program"));
     return text;

@@ -1,6 +1,8 @@
 // A private X server for the tests of X11 code paths: an Xvfb on a display
-// number of its own, never the user's display. Tests skip when Xvfb is not
-// installed:
+// number of its own, never the user's display. It never resets: by default
+// an X server resets when its last client leaves, and refuses connections
+// while it does, so a test that closes its connection and opens another
+// would fail by chance. Tests skip when Xvfb is not installed:
 //
 //   PrivateXvfb x;
 //   if (!x.start()) GTEST_SKIP() << x.why();
@@ -29,8 +31,8 @@ public:
         server_.setProgram(xvfb);
         server_.setArguments({ QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                                QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(width).arg(height),
-                               QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("+extension"),
-                               QStringLiteral("RANDR") });
+                               QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset"),
+                               QStringLiteral("+extension"), QStringLiteral("RANDR") });
         server_.setStandardErrorFile(QProcess::nullDevice());
         server_.start();
         if (!server_.waitForStarted(5000)) {

@@ -2,6 +2,9 @@
 // the first of them (LateLibrary.h).
 #include "LateLibrary.h"
 
+#include "Error.h"
+
+#include <cerrno>
 #include <cstring>
 #include <sys/random.h>
 
@@ -25,7 +28,9 @@ void sodium_memzero(void* const pnt, const size_t len)
         explicit_bzero(pnt, len);
 }
 
-// Salts and nonces come from the kernel when the library is not there.
+// Salts and nonces come from the kernel when the library is not there. A
+// kernel that gives none raises the encryption's error rather than wait
+// for ever.
 void randombytes_buf(void* const buf, const size_t size)
 {
     if (auto f = reinterpret_cast<decltype(&randombytes_buf)>(
@@ -39,6 +44,12 @@ void randombytes_buf(void* const buf, const size_t size)
         const ssize_t n = getrandom(p + done, size - done, 0);
         if (n > 0)
             done += size_t(n);
+        else if (n < 0 && errno == EINTR)
+            continue;
+        else
+            plat::raise(plat::err::InvalidCall, QStringLiteral("ZorvaneEncryption"),
+                        QStringLiteral("The system gives no random bytes for a salt or nonce (%1)")
+                            .arg(QString::fromLocal8Bit(n < 0 ? strerror(errno) : "no bytes")));
     }
 }
 

@@ -142,7 +142,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(devices.isValid());
-        writeExt4Image(devices.filePath("loop7"), "AUDITEXT");
+        writeExt4Image(devices.filePath("loop7"), "DATADISK");
         plat::setDeviceFolder(devices.path());
         plat::Drive c{u'C', "/", "", "", "", plat::DriveKind::Fixed, true, "", ""};
         plat::Drive d{u'D', devices.path(), "/dev/loop7", "loop7", "ext4", plat::DriveKind::Fixed, true, "", ""};
@@ -162,10 +162,10 @@ TEST_F(DiskOnImage, TheDriveListAndTheDiskReadOneLabelFromTheVolume)
 {
     // A machine without udev's links: the volume itself is read, for the
     // drive list's text as for the disk's facts.
-    EXPECT_EQ(plat::driveFor('D')->listText(), "d: [AUDITEXT]");
+    EXPECT_EQ(plat::driveFor('D')->listText(), "d: [DATADISK]");
     const auto d = files.Disk("D");
     EXPECT_TRUE(d->IsReady());
-    EXPECT_EQ(d->VolumeName(), "AUDITEXT");
+    EXPECT_EQ(d->VolumeName(), "DATADISK");
     EXPECT_EQ(d->SerialNumber(), "0b5e2a11-7c4d-4e0f-9a31-5d2c8e7f6a10");
     EXPECT_FALSE(d->IsFAT() || d->IsFAT32() || d->IsNTFS() || d->IsCDFS());
     EXPECT_EQ(plat::driveVolume(*plat::driveFor('D')).type, "ext4");
@@ -193,7 +193,7 @@ TEST_F(DiskOnImage, AllOfADrivesFiguresReadTheVolumeOnceAndANewOneAfterIt)
         return facts;
     };
     const QStringList first = all();
-    EXPECT_EQ(first.mid(0, 4), (QStringList{"d: [AUDITEXT]", "1", "3", "AUDITEXT"}));
+    EXPECT_EQ(first.mid(0, 4), (QStringList{"d: [DATADISK]", "1", "3", "DATADISK"}));
     EXPECT_EQ(all(), first);
     EXPECT_EQ(reads, 1);
 

@@ -1,11 +1,20 @@
 #include "EncryptionImpl.h"
 #include "Error.h"
 #include "QtPrinters.h"
+#include "late/LateLibrary.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <sodium.h>
 #include <vector>
+
+#include <cstddef>
+#include <dlfcn.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sys/prctl.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace {
 
@@ -193,6 +202,56 @@ TEST(Encryption, AnEmptyKeyRaisesAClearErrorOnUse)
     const QString cipher = e.EncryptString(kText, QStringLiteral("k"));
     EXPECT_EQ(e.DecryptString(cipher, QStringLiteral("k")), kText);
     EXPECT_NE(raised([&] { e.DecryptString(cipher); }).first, 0);
+}
+
+// A cipher library that starts but fails to derive keys (tests/fake).
+void* openFailingLibrary(const char*) { return dlopen(ZG_FAILING_SODIUM, RTLD_NOW | RTLD_LOCAL); }
+
+class EncryptionWithAFailingLibrary : public ::testing::Test {
+protected:
+    void SetUp() override { zg::late::setOpenerForTests(openFailingLibrary); }
+    void TearDown() override { zg::late::setOpenerForTests(nullptr); }
+};
+
+TEST_F(EncryptionWithAFailingLibrary, ThePlainTextIsWipedWhenNoKeyCanBeDerived)
+{
+    zg::EncryptionImpl e;
+    e.setEncryptionKey(QStringLiteral("key"));
+    const QString secret = QStringLiteral("a plain text that must not be left in freed memory");
+    EXPECT_EQ(raised([&] { e.EncryptString(secret); }).first, plat::err::OutOfMemory);
+    const auto wipedSoFar = reinterpret_cast<const char* (*)(size_t*)>(
+        zg::late::symbol(zg::late::Library::Sodium, "failing_sodium_wiped"));
+    ASSERT_TRUE(wipedSoFar);
+    size_t length = 0;
+    const char* wiped = wipedSoFar(&length);
+    EXPECT_TRUE(QByteArrayView(wiped, qsizetype(length)).contains(secret.toUtf8()));
+}
+
+// Without the library's random bytes, salts come from the kernel; a kernel
+// that has none to give (here: getrandom refused as unknown) raises a clear
+// error instead of asking again for ever. Run in a child process of its own.
+[[noreturn]] void encryptWithoutRandomBytes()
+{
+    alarm(30);
+    sock_filter filter[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SYS_getrandom, 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | ENOSYS),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    sock_fprog program{sizeof filter / sizeof filter[0], filter};
+    if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 || prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0)
+        std::_Exit(2);
+    zg::EncryptionImpl e;
+    e.setEncryptionKey(QStringLiteral("key"));
+    const auto [number, description] = raised([&] { e.EncryptString(QStringLiteral("text")); });
+    std::_Exit(number == plat::err::InvalidCall && description.contains(QLatin1String("random")) ? 0 : 1);
+}
+
+TEST_F(EncryptionWithAFailingLibrary, NoRandomBytesFromTheSystemRaisesAClearError)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(encryptWithoutRandomBytes(), ::testing::ExitedWithCode(0), "");
 }
 
 } // namespace

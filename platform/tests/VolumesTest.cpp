@@ -125,11 +125,11 @@ TEST(UdevVolumes, WithoutARecordTheLinksToTheDeviceGiveItsLabelAndIdentifier)
     node.close();
     QFile(root + "/loop8").open(QIODevice::WriteOnly);
     ASSERT_TRUE(QFile::link("../../loop8", root + "/disk/by-label/OTHER"));
-    ASSERT_TRUE(QFile::link("../../loop7", root + "/disk/by-label/AUDIT\\x20EXT"));
+    ASSERT_TRUE(QFile::link("../../loop7", root + "/disk/by-label/DATA\\x20DISK"));
     ASSERT_TRUE(QFile::link("../../loop7", root + "/disk/by-uuid/0b5e2a11-7c4d"));
     setDeviceFolder(root);
     const Volume v = readUdevVolume(root + "/loop7");
-    EXPECT_EQ(v.label, "AUDIT EXT");
+    EXPECT_EQ(v.label, "DATA DISK");
     EXPECT_EQ(v.uuid, "0b5e2a11-7c4d");
     EXPECT_EQ(v.type, "");
     EXPECT_EQ(readUdevVolume(root + "/loop9").label, "");

@@ -11,13 +11,16 @@ namespace plat {
 namespace {
 
 // A check box whose click goes unchecked <-> checked (a greyed box becomes
-// checked); the greyed state is set by code only.
+// checked); the greyed state is set by code only. The whole control takes
+// the click, not only its box and the caption's text: a press and release
+// anywhere in its rectangle toggles it, wherever its caption ends.
 class TwoStateCheckBox : public QCheckBox {
 public:
     using QCheckBox::QCheckBox;
 
 protected:
     void nextCheckState() override { setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked); }
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 } // namespace
 

@@ -303,9 +303,19 @@ TEST_F(ControlsTest, CheckBoxValuesAndClicks)
     EXPECT_EQ(clicks, 0);
     chk->setValue(0);
     EXPECT_EQ(clicks, 1);
-    QTest::mouseClick(chk->widget(), Qt::LeftButton, {}, QPoint(5, chk->widget()->height() / 2));
+    QWidget* w = chk->widget();
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, w->height() / 2));
     EXPECT_EQ(chk->Value(), 1);
     EXPECT_EQ(clicks, 2);
+    // The whole box takes the click, far right of the caption's text too.
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() - 2, w->height() - 2));
+    EXPECT_EQ(chk->Value(), 0);
+    EXPECT_EQ(clicks, 3);
+    // Pressed inside, let go outside: nothing.
+    QTest::mousePress(w, Qt::LeftButton, {}, QPoint(w->width() - 2, w->height() / 2));
+    QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(w->width() + 5, w->height() / 2));
+    EXPECT_EQ(chk->Value(), 0);
+    EXPECT_EQ(clicks, 3);
     EXPECT_EQ(uitest::errorOf([&] { chk->setValue(3); }), err::InvalidProperty);
 }
 

@@ -199,7 +199,7 @@ TEST_F(FormFrames, WithoutAWindowManagerTheFormFunctionsDemoListsNoFrame)
         GTEST_SKIP() << bare.why();
     QProcessEnvironment env = zgtest::desktop::programEnvironment();
     env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(bare.displayName()));
-    Program lister(QStringLiteral(ZG_WINDOW_INFO_PROGRAM), env);
+    Program lister(QStringLiteral(ZG_TEST_PROGRAM_DIR "/formfunctions_window_info"), env);
     ASSERT_TRUE(lister.started());
 
     QStringList lines;
