@@ -1,11 +1,14 @@
-// Window frames on a real desktop: the frame the form functions demo lists
-// for its main window from its load, with and without a window manager, and
-// where every program of the suite puts its centred window. Frames are read
-// from the window manager's own properties on a connection of the test's.
+// The form functions demo on a real desktop. Window frames: the frame it
+// lists for its main window from its load, with and without a window
+// manager, and where every program of the suite puts its centred window,
+// read from the window manager's own properties on a connection of the
+// test's. Clicks as a user's: its check box takes a click anywhere in its
+// box, and a checked "New Owner Floats" makes the new owner float.
 #include "frmFormFunctionsDemo.h"
 #include "frmNewOwner.h"
 
 #include <Application.h>
+#include <Buttons.h>
 #include <DesignData.h>
 #include <DesktopTier.h>
 #include <Form.h>
@@ -22,8 +25,10 @@
 #include <QProcess>
 #include <QRect>
 #include <QWidget>
+#include <QWindow>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -75,6 +80,19 @@ QString listed(const frmFormFunctionsDemo& form, const QString& name)
     return {};
 }
 
+// Runs the application's events until `done` holds, at most `timeoutMs`.
+bool eventually(const std::function<bool()>& done, int timeoutMs = 5000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
 // A program of the suite started on a display, ended by its process id.
 class Program {
 public:
@@ -102,7 +120,7 @@ private:
     QProcess process_;
 };
 
-class FormFrames : public ::testing::Test {
+class FormFunctionsOnTheDesktop : public ::testing::Test {
 protected:
     void TearDown() override
     {
@@ -110,16 +128,39 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         zg::resetForTests();
     }
+
+    // The library for the forms this program loads itself, shown on the
+    // tier's screen with its window manager.
+    static void formsOnTheTier(const Screen& screen)
+    {
+        ASSERT_TRUE(screen.isOpen());
+        ASSERT_TRUE(screen.managed()) << "the tier runs a window manager";
+        zg::registerLibrary();
+        plat::setLastFormUnloadedHandler([] {});
+    }
+
+    // Where on the screen a point of a control of the shown form lies.
+    QPoint onScreen(Screen& screen, const plat::Form& form, QWidget* control, QPoint local)
+    {
+        return screen.clientRect(form.widget()->winId()).topLeft() + control->mapTo(form.widget(), local);
+    }
+
+    // Clicks there through the X server, then lets the program take it.
+    void clickAt(Screen& screen, QPoint p)
+    {
+        screen.click(p);
+        QElapsedTimer pause;
+        pause.start();
+        while (pause.elapsed() < 300)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
 };
 
-TEST_F(FormFrames, TheFormFunctionsDemoListsTheFrameTheManagerGivesItFromItsLoad)
+TEST_F(FormFunctionsOnTheDesktop, TheFormFunctionsDemoListsTheFrameTheManagerGivesItFromItsLoad)
 {
     ZG_REQUIRE_DESKTOP();
     Screen screen(zgtest::desktop::display());
-    ASSERT_TRUE(screen.isOpen());
-    ASSERT_TRUE(screen.managed()) << "the tier runs a window manager";
-    zg::registerLibrary();
-    plat::setLastFormUnloadedHandler([] {});
+    ASSERT_NO_FATAL_FAILURE(formsOnTheTier(screen));
 
     const auto main = plat::formInstance<frmFormFunctionsDemo>();
     main->Load();
@@ -157,13 +198,11 @@ TEST_F(FormFrames, TheFormFunctionsDemoListsTheFrameTheManagerGivesItFromItsLoad
     EXPECT_EQ(settled([&] { return screen.frameRect(window->winId(), true); }), frame);
 }
 
-TEST_F(FormFrames, ASizableWindowCreatedBeforeItIsShownIsCentredByItsFrame)
+TEST_F(FormFunctionsOnTheDesktop, ASizableWindowCreatedBeforeItIsShownIsCentredByItsFrame)
 {
     ZG_REQUIRE_DESKTOP();
     Screen screen(zgtest::desktop::display());
-    ASSERT_TRUE(screen.isOpen());
-    zg::registerLibrary();
-    plat::setLastFormUnloadedHandler([] {});
+    ASSERT_NO_FATAL_FAILURE(formsOnTheTier(screen));
 
     // A window that can be resized, whose frame may differ from a fixed
     // one's, and that the toolkit creates before it is shown.
@@ -191,7 +230,7 @@ TEST_F(FormFrames, ASizableWindowCreatedBeforeItIsShownIsCentredByItsFrame)
     EXPECT_LE(std::abs(off.y()), 1.0);
 }
 
-TEST_F(FormFrames, WithoutAWindowManagerTheFormFunctionsDemoListsNoFrame)
+TEST_F(FormFunctionsOnTheDesktop, WithoutAWindowManagerTheFormFunctionsDemoListsNoFrame)
 {
     ZG_REQUIRE_DESKTOP();
     zgtest::PrivateXvfb bare;
@@ -229,7 +268,7 @@ TEST_F(FormFrames, WithoutAWindowManagerTheFormFunctionsDemoListsNoFrame)
     EXPECT_LE(std::abs(off.y()), 1.0);
 }
 
-TEST_F(FormFrames, EveryProgramOfTheSuiteCentresItsWindowByItsFrame)
+TEST_F(FormFunctionsOnTheDesktop, EveryProgramOfTheSuiteCentresItsWindowByItsFrame)
 {
     ZG_REQUIRE_DESKTOP();
     Screen screen(zgtest::desktop::display());
@@ -269,6 +308,57 @@ TEST_F(FormFrames, EveryProgramOfTheSuiteCentresItsWindowByItsFrame)
         EXPECT_LE(std::abs(off.y()), 1.0) << "frame at " << frame->x() << "," << frame->y() << " size "
                                           << frame->width() << "x" << frame->height();
     }
+}
+
+TEST_F(FormFunctionsOnTheDesktop, TheCheckBoxTakesAClickRightOfItsCaptionAndTheCheckedOwnerFloats)
+{
+    ZG_REQUIRE_DESKTOP();
+    Screen screen(zgtest::desktop::display());
+    ASSERT_NO_FATAL_FAILURE(formsOnTheTier(screen));
+
+    const auto main = plat::formInstance<frmFormFunctionsDemo>();
+    main->Load();
+    main->Show();
+    ASSERT_TRUE(eventually([&] { return screen.frameExtents(main->widget()->winId()).has_value(); }, 20000))
+        << "the main window was not framed";
+
+    // A point inside the check box's design rectangle (224 px wide), well
+    // right of where its caption's text ends.
+    QWidget* box = main->chkFloat->widget();
+    EXPECT_EQ(box->width(), 3360 / 15);
+    const QPoint local(box->width() - 12, box->height() / 2);
+    ASSERT_GT(local.x(), 40 + box->fontMetrics().horizontalAdvance(QStringLiteral("New Owner Floats")));
+    const QPoint rightOfCaption = onScreen(screen, *main, box, local);
+
+    int clicks = 0;
+    main->chkFloat->Click.connect([&] { ++clicks; });
+    EXPECT_EQ(main->chkFloat->Value(), 0);
+    clickAt(screen, rightOfCaption);
+    EXPECT_TRUE(eventually([&] { return clicks == 1; }));
+    EXPECT_EQ(main->chkFloat->Value(), 1);
+    clickAt(screen, rightOfCaption);
+    EXPECT_TRUE(eventually([&] { return clicks == 2; }));
+    EXPECT_EQ(main->chkFloat->Value(), 0);
+    EXPECT_EQ(clicks, 2);
+
+    // Checked there again, then "Show New Owner": the new owner floats.
+    clickAt(screen, rightOfCaption);
+    ASSERT_TRUE(eventually([&] { return main->chkFloat->Value() == 1; }));
+    QWidget* show = main->cmdShowNewOwner->widget();
+    clickAt(screen, onScreen(screen, *main, show, show->rect().center()));
+    const auto owner = plat::formInstance<frmNewOwner>();
+    ASSERT_TRUE(eventually([&] { return owner->widget() && owner->widget()->isVisible(); }))
+        << "Show New Owner was not clicked";
+    // The window the manager knows: the toolkit makes its window anew when
+    // it changes the floating hint.
+    const Atom above = XInternAtom(screen.display(), "_NET_WM_STATE_ABOVE", False);
+    EXPECT_TRUE(eventually(
+        [&] {
+            const auto state = screen.cardinals(owner->widget()->windowHandle()->winId(), "_NET_WM_STATE", XA_ATOM);
+            return std::find(state.begin(), state.end(), long(above)) != state.end();
+        },
+        10000))
+        << "the window manager does not keep the new owner above";
 }
 
 } // namespace
