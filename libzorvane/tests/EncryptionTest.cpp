@@ -205,21 +205,20 @@ TEST(Encryption, AnEmptyKeyRaisesAClearErrorOnUse)
     EXPECT_NE(raised([&] { e.DecryptString(cipher); }).first, 0);
 }
 
-// A cipher library that starts but fails to derive keys (tests/fake).
-void* openFailingLibrary(const char*) { return dlopen(ZG_FAILING_SODIUM, RTLD_NOW | RTLD_LOCAL); }
-
+// With a cipher library that starts but fails to derive keys (tests/fake).
 class EncryptionWithAFailingLibrary : public ::testing::Test {
-protected:
-    void SetUp() override { zg::late::setOpenerForTests(openFailingLibrary); }
+    void SetUp() override
+    {
+        zg::late::setOpenerForTests([](const char*) { return dlopen(ZG_FAILING_SODIUM, RTLD_NOW | RTLD_LOCAL); });
+    }
     void TearDown() override { zg::late::setOpenerForTests(nullptr); }
 };
 
 TEST_F(EncryptionWithAFailingLibrary, ThePlainTextIsWipedWhenNoKeyCanBeDerived)
 {
     zg::EncryptionImpl e;
-    e.setEncryptionKey(QStringLiteral("key"));
     const QString secret = QStringLiteral("a plain text that must not be left in freed memory");
-    EXPECT_EQ(raised([&] { e.EncryptString(secret); }).first, plat::err::OutOfMemory);
+    EXPECT_EQ(raised([&] { e.EncryptString(secret, QStringLiteral("k")); }).first, plat::err::OutOfMemory);
     const auto wiped = reinterpret_cast<const std::string* (*)()>(
         zg::late::symbol(zg::late::Library::Sodium, "failing_sodium_wiped"));
     ASSERT_TRUE(wiped);
@@ -227,23 +226,20 @@ TEST_F(EncryptionWithAFailingLibrary, ThePlainTextIsWipedWhenNoKeyCanBeDerived)
 }
 
 // Without the library's random bytes, salts come from the kernel; a kernel
-// that has none to give (here: getrandom refused as unknown) raises a clear
-// error instead of asking again for ever. Run in a child process of its own.
+// that has none to give (here getrandom is refused as unknown, in a child
+// process) raises a clear error instead of asking again for ever.
 [[noreturn]] void encryptWithoutRandomBytes()
 {
     alarm(30);
-    sock_filter filter[] = {
-        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SYS_getrandom, 0, 1),
-        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | ENOSYS),
-        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
-    };
-    sock_fprog program{sizeof filter / sizeof filter[0], filter};
+    sock_filter filter[] = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+                            BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SYS_getrandom, 0, 1),
+                            BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | ENOSYS),
+                            BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW)};
+    sock_fprog program{4, filter};
     if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 || prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0)
         std::_Exit(2);
     zg::EncryptionImpl e;
-    e.setEncryptionKey(QStringLiteral("key"));
-    const auto [number, description] = raised([&] { e.EncryptString(QStringLiteral("text")); });
+    const auto [number, description] = raised([&] { e.EncryptString(QStringLiteral("text"), QStringLiteral("k")); });
     std::_Exit(number == plat::err::InvalidCall && description.contains(QLatin1String("random")) ? 0 : 1);
 }
 
