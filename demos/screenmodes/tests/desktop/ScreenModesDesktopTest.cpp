@@ -38,7 +38,7 @@ protected:
     void SetUp() override
     {
         ZG_REQUIRE_DESKTOP();
-        program = QCoreApplication::applicationDirPath() + "/../bin/ZGDemos/ZorvaneScreenModes/ZorvaneScreenModesDemo";
+        program = QStringLiteral(ZG_PROGRAM_DIR "/ZGDemos/ZorvaneScreenModes/ZorvaneScreenModesDemo");
         ASSERT_TRUE(QFileInfo(program).isExecutable()) << "the program is not built";
         ASSERT_TRUE(x.isOpen());
         addSecondMode();
